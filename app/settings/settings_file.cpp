@@ -38,7 +38,8 @@ LoadOutcome SettingsFile::read_lines(const platform::FileContents& contents, Set
     SettingsLineReader reader(contents.bytes, bytes_end(contents.outcome));
     SettingsTextLine version = reader.next(kMaxNumberLineLength);
     if (version.status == LineStatus::Unreadable) return LoadOutcome::Corrupted;
-    if (version.status == LineStatus::TooLong || version.text != *m_version_line) {
+    // An empty file or an endless first line is no file of this version either.
+    if (version.status != LineStatus::Ok || version.text != *m_version_line) {
         m_files.delete_file(m_path);
         return replace_with(settings, LoadOutcome::ReplacedOtherVersion);
     }

@@ -69,12 +69,14 @@ SettingsLineReader::SettingsLineReader(std::span<const char> bytes, BytesEnd end
 
 SettingsTextLine SettingsLineReader::next(std::size_t max_length) {
     std::string text;
+    bool read_any = false;
     for (;;) {
         if (m_position == m_bytes.size()) {
             if (m_end == BytesEnd::Unreadable) return {LineStatus::Unreadable, {}};
-            return {LineStatus::Ok, {}};
+            return {read_any ? LineStatus::Ok : LineStatus::Missing, {}};
         }
         char c = m_bytes[m_position++];
+        read_any = true;
         if (c == '\n') {
             if (!text.empty()) text.pop_back();
             return {LineStatus::Ok, std::move(text)};

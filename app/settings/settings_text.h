@@ -24,7 +24,12 @@ enum class BytesEnd {
     Unreadable, // reading failed there (or stopped short of a file too large to be ours)
 };
 
-enum class LineStatus { Ok, TooLong, Unreadable };
+enum class LineStatus {
+    Ok,
+    Missing,     // the file ended before the line began
+    TooLong,
+    Unreadable,
+};
 
 struct SettingsTextLine {
     LineStatus status = LineStatus::Ok;
@@ -33,8 +38,9 @@ struct SettingsTextLine {
 
 // Cuts lines as the file was always read: byte by byte up to a line feed, dropping the byte
 // before it (the carriage return, or whatever stands there). Reaching the end of the file ends
-// the line and empties it, even after characters. Reaching unreadable bytes, or more than
-// max_length characters before the line feed, is a failure and the reader stops there.
+// the line and empties it, even after characters; a line of which not one byte is left is
+// missing, which a file cut short shows. Reaching unreadable bytes, or more than max_length
+// characters before the line feed, is a failure and the reader stops there.
 class SettingsLineReader {
 public:
     SettingsLineReader(std::span<const char> bytes, BytesEnd end);
