@@ -24,6 +24,7 @@ enum class LoadOutcome {
 // "Storage\BRUINI" or "\BRUINI".
 std::string_view settings_folder(platform::StorageLocation location);
 
+// Keeps a reference to the device files, which the application object owns for the program's life.
 class SettingsFile {
 public:
     SettingsFile(const BuildConfig& build, const platform::DeviceFiles& files, platform::StorageLocation location);
