@@ -36,4 +36,11 @@ const Bitmap* BitmapResources::find(std::string_view name) const {
     return it == m_bitmaps.end() ? nullptr : &it->second;
 }
 
+bool draw_resource(Painter& painter, const BitmapResources& resources, Point p, std::string_view name) {
+    const Bitmap* bitmap = resources.find(name);
+    if (!bitmap) return false;
+    painter.draw_bitmap(p, *bitmap);
+    return true;
+}
+
 }  // namespace zel::platform

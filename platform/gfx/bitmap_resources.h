@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/gfx/bitmap.h"
+#include "platform/gfx/painter.h"
 
 namespace zel::platform {
 
@@ -21,5 +22,8 @@ public:
 private:
     std::map<std::string, Bitmap, std::less<>> m_bitmaps;
 };
+
+// Copies the named bitmap at its own size with its top-left at p; false when there is none.
+bool draw_resource(Painter& painter, const BitmapResources& resources, Point p, std::string_view name);
 
 }  // namespace zel::platform

@@ -49,49 +49,59 @@ std::string describe(const FaceChoice& choice) {
     return "\"" + choice.family + (choice.bold ? " Bold" : "") + "\"";
 }
 
-// fontconfig always answers with some font; only a face of the family and weight asked for
-// counts, so a machine without DejaVu fails clearly instead of drawing in a stranger face.
-std::string find_font_file(const FaceChoice& choice, std::string& error) {
-    FcConfig* config = FcInitLoadConfigAndFonts();
-    if (!config) {
-        error = "fontconfig could not load its configuration";
-        return {};
-    }
-    FcPattern* pattern = FcPatternCreate();
-    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(choice.family.c_str()));
-    FcPatternAddInteger(pattern, FC_WEIGHT, choice.bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-    FcPatternAddInteger(pattern, FC_SLANT, FC_SLANT_ROMAN);
-    FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
-    FcConfigSubstitute(config, pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
-    FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(config, pattern, &result);
-    std::string path;
-    if (match) {
-        FcChar8* family = nullptr;
-        FcChar8* file = nullptr;
-        int weight = 0;
-        int slant = 0;
-        const bool family_ok =
-            FcPatternGetString(match, FC_FAMILY, 0, &family) == FcResultMatch &&
-            same_name(reinterpret_cast<const char*>(family), choice.family);
-        const bool weight_ok = FcPatternGetInteger(match, FC_WEIGHT, 0, &weight) == FcResultMatch &&
-                               (weight >= FC_WEIGHT_BOLD) == choice.bold;
-        const bool slant_ok = FcPatternGetInteger(match, FC_SLANT, 0, &slant) != FcResultMatch ||
-                              slant == FC_SLANT_ROMAN;
-        if (family_ok && weight_ok && slant_ok &&
-            FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
-            path = reinterpret_cast<const char*>(file);
-        }
-        FcPatternDestroy(match);
-    }
-    FcPatternDestroy(pattern);
-    FcConfigDestroy(config);
-    if (path.empty()) error = "font " + describe(choice) + " not found (install fonts-dejavu-core)";
-    return path;
-}
-
 }  // namespace
+
+// One fontconfig configuration for the library's life: loading it scans every font on the
+// machine, so it is done once, and it is our own so that nothing is left behind globally.
+class FontFinder {
+public:
+    explicit FontFinder(FcConfig* config) : m_config(config) {}
+    ~FontFinder() { FcConfigDestroy(m_config); }
+    FontFinder(const FontFinder&) = delete;
+    FontFinder& operator=(const FontFinder&) = delete;
+
+    // fontconfig always answers with some font; only a face of the family and weight asked
+    // for counts, so a machine without DejaVu fails clearly instead of drawing in a stranger.
+    std::string find(const FaceChoice& choice, std::string& error) const {
+        FcPattern* pattern = FcPatternCreate();
+        FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(choice.family.c_str()));
+        FcPatternAddInteger(pattern, FC_WEIGHT, choice.bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+        FcPatternAddInteger(pattern, FC_SLANT, FC_SLANT_ROMAN);
+        FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+        FcConfigSubstitute(m_config, pattern, FcMatchPattern);
+        FcDefaultSubstitute(pattern);
+        FcResult result = FcResultNoMatch;
+        FcPattern* match = FcFontMatch(m_config, pattern, &result);
+        std::string path;
+        if (match) {
+            if (is_choice(match, choice)) path = file_of(match);
+            FcPatternDestroy(match);
+        }
+        FcPatternDestroy(pattern);
+        if (path.empty()) error = "font " + describe(choice) + " not found (install fonts-dejavu-core)";
+        return path;
+    }
+
+private:
+    static bool is_choice(FcPattern* match, const FaceChoice& choice) {
+        FcChar8* family = nullptr;
+        int weight = 0;
+        int slant = FC_SLANT_ROMAN;
+        FcPatternGetInteger(match, FC_SLANT, 0, &slant);
+        return FcPatternGetString(match, FC_FAMILY, 0, &family) == FcResultMatch &&
+               same_name(reinterpret_cast<const char*>(family), choice.family) &&
+               FcPatternGetInteger(match, FC_WEIGHT, 0, &weight) == FcResultMatch &&
+               (weight >= FC_WEIGHT_BOLD) == choice.bold && slant == FC_SLANT_ROMAN;
+    }
+
+    static std::string file_of(FcPattern* match) {
+        FcChar8* file = nullptr;
+        if (FcPatternGetString(match, FC_FILE, 0, &file) != FcResultMatch) return {};
+        return reinterpret_cast<const char*>(file);
+    }
+
+    FcConfig* m_config;
+};
 
 std::unique_ptr<FontLibrary> FontLibrary::open(std::string& error) {
     auto library = std::make_shared<FreeTypeLibrary>();
@@ -99,21 +109,24 @@ std::unique_ptr<FontLibrary> FontLibrary::open(std::string& error) {
         error = "FreeType could not start";
         return nullptr;
     }
-    if (!FcInit()) {
-        error = "fontconfig could not start";
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    if (!config) {
+        error = "fontconfig could not load its configuration";
         return nullptr;
     }
-    return std::unique_ptr<FontLibrary>(new FontLibrary(std::move(library)));
+    return std::unique_ptr<FontLibrary>(
+        new FontLibrary(std::move(library), std::make_unique<FontFinder>(config)));
 }
 
-FontLibrary::FontLibrary(std::shared_ptr<FreeTypeLibrary> library) : m_library(std::move(library)) {}
+FontLibrary::FontLibrary(std::shared_ptr<FreeTypeLibrary> library, std::unique_ptr<FontFinder> finder)
+    : m_library(std::move(library)), m_finder(std::move(finder)) {}
 
 FontLibrary::~FontLibrary() = default;
 
 FontResult FontLibrary::font(const FontRequest& request) {
     const FaceChoice choice = choose_face(request);
     FontResult result;
-    const std::string path = find_font_file(choice, result.error);
+    const std::string path = m_finder->find(choice, result.error);
     if (path.empty()) return result;
     result = font_from_file(path, request.height);
     if (!result.font) result.error = "font " + describe(choice) + ": " + result.error;

@@ -22,6 +22,7 @@ struct FontResult {
 };
 
 class FreeTypeLibrary;
+class FontFinder;
 
 // Finds faces with fontconfig and renders them with FreeType. Fonts live as long as the library;
 // asking twice for the same face and height gives the same font.
@@ -36,9 +37,10 @@ public:
     FontResult font_from_file(const std::string& path, int height);
 
 private:
-    explicit FontLibrary(std::shared_ptr<FreeTypeLibrary> library);
+    FontLibrary(std::shared_ptr<FreeTypeLibrary> library, std::unique_ptr<FontFinder> finder);
 
     std::shared_ptr<FreeTypeLibrary> m_library;
+    std::unique_ptr<FontFinder> m_finder;
     std::map<std::tuple<std::string, int>, std::unique_ptr<Font>> m_fonts;
 };
 

@@ -21,6 +21,8 @@ namespace zel::platform {
 //
 // Pixel rules: a rectangle (l, t, r, b) covers x in [l, r) and y in [t, b); lines leave their
 // end point unpainted; a pen of width w covers [c - w/2, c + (w-1)/2] across its line.
+// Any int coordinate is safe: shapes reaching far off the target are cut, not wrapped, and cost
+// only their visible part (a reading far out of range makes such a row).
 class Painter {
 public:
     explicit Painter(Bitmap& target);
@@ -91,7 +93,8 @@ private:
 
     Painter(Bitmap& target, Framebuffer* damage, const Rect& window);
 
-    Rect to_target(const Rect& r) const { return r.translated(m_state.origin.x, m_state.origin.y); }
+    Rect to_target(const Rect& r) const;
+    Point to_target(Point p) const;
     void touch(const Rect& target_rect);
     // Target coordinates from here on, clipped against the clip rectangle.
     void fill_area(Rect r, Color c);

@@ -4,23 +4,20 @@
 
 namespace zel::platform {
 
-std::vector<Span> ellipse_spans(const Rect& box) {
-    std::vector<Span> spans(static_cast<std::size_t>(std::max(box.height(), 0)));
-    if (box.empty()) return spans;
-    const double cx = (box.left + box.right) / 2.0;
-    const double cy = (box.top + box.bottom) / 2.0;
-    const double a = box.width() / 2.0;
-    const double b = box.height() / 2.0;
-    for (int y = box.top; y < box.bottom; ++y) {
-        const double t = (y + 0.5 - cy) / b;
-        const double rest = 1.0 - t * t;
-        if (rest < 0.0) continue;
-        const double half = a * std::sqrt(rest);
-        Span& s = spans[static_cast<std::size_t>(y - box.top)];
-        s.first = std::max(box.left, static_cast<int>(std::ceil(cx - half - 0.5)));
-        s.last = std::min(box.right - 1, static_cast<int>(std::floor(cx + half - 0.5)));
-    }
-    return spans;
+Span ellipse_row(const EllipseBox& box, std::int64_t y) {
+    if (y < box.top || y >= box.bottom || box.right <= box.left) return {};
+    const double cx = (static_cast<double>(box.left) + static_cast<double>(box.right)) / 2.0;
+    const double cy = (static_cast<double>(box.top) + static_cast<double>(box.bottom)) / 2.0;
+    const double a = static_cast<double>(box.right - box.left) / 2.0;
+    const double b = static_cast<double>(box.bottom - box.top) / 2.0;
+    const double t = (static_cast<double>(y) + 0.5 - cy) / b;
+    const double rest = 1.0 - t * t;
+    if (rest < 0.0) return {};
+    const double half = a * std::sqrt(rest);
+    // Clamped in double precision before the conversion, which would overflow otherwise.
+    const double first = std::max(static_cast<double>(box.left), std::ceil(cx - half - 0.5));
+    const double last = std::min(static_cast<double>(box.right - 1), std::floor(cx + half - 0.5));
+    return {static_cast<std::int64_t>(first), static_cast<std::int64_t>(last)};
 }
 
 }  // namespace zel::platform

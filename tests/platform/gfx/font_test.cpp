@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "platform/gfx/painter.h"
 
 namespace zel::platform {
@@ -103,6 +105,15 @@ TEST_F(FontTest, TextIsDrawnInItsCellAndClippedAtTheFieldCorner) {
         }
     }
     EXPECT_GT(ink, 40);
+
+    Bitmap far = free;
+    Painter p(far);
+    p.set_font(&f);
+    for (Point at : {Point{std::numeric_limits<int>::min(), 0}, Point{std::numeric_limits<int>::max(), 5},
+                     Point{0, std::numeric_limits<int>::max()}}) {
+        p.draw_text(at, "far away");
+    }
+    EXPECT_EQ(far, free);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -172,6 +173,56 @@ TEST(PainterClip, DrawingOffTheTargetIsClippedNotWrapped) {
         {"pixel outside", [](Painter& p) { p.set_pixel({5, 0}, kInk); p.set_pixel({-1, 1}, kInk); },
          rows({".....", ".....", ".....", "....."})},
     });
+}
+
+// Rows computed from readings far out of range reach the painter unclipped: they must cost
+// only their visible part and draw exactly that part.
+TEST(PainterClip, WildCoordinatesDrawTheirVisiblePartOnly) {
+    constexpr int kMin = std::numeric_limits<int>::min();
+    constexpr int kMax = std::numeric_limits<int>::max();
+    struct Case {
+        const char* name;
+        std::function<void(Painter&)> draw;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"vertical line through everything", [](Painter& p) { p.draw_line({1, kMin}, {1, kMax}); },
+         rows({"......", "...#..", "...#..", "...#.."})},
+        {"profile segment to a wild row", [](Painter& p) { p.draw_line({1, 1}, {3, kMax}); },
+         rows({"......", "......", "...#..", "...#.."})},
+        {"segment from a wild row", [](Painter& p) { p.draw_line({0, kMin}, {3, 1}); },
+         rows({"......", ".....#", "......", "......"})},
+        {"horizontal line to the far right", [](Painter& p) { p.draw_line({kMax, 0}, {kMin, 0}); },
+         rows({"......", "..####", "......", "......"})},
+        {"fill everything", [](Painter& p) { p.fill_rect({kMin, kMin, kMax, kMax}, kFill); },
+         rows({"......", "..oooo", "..oooo", "..oooo"})},
+        {"bar reaching far below", [](Painter& p) { p.draw_rect({1, 1, 3, kMax}); },
+         rows({"......", "......", "...##.", "...##."})},
+        {"huge ellipse", [](Painter& p) {
+             p.set_pen(Pen::null());
+             p.set_brush(Brush::solid(kFill));
+             p.draw_ellipse({kMin / 2, kMin / 2, kMax / 2, kMax / 2});
+         },
+         rows({"......", "..oooo", "..oooo", "..oooo"})},
+        {"pixel", [](Painter& p) { p.set_pixel({kMax, kMax}, kInk); p.set_pixel({kMin, 0}, kInk); },
+         rows({"......", "......", "......", "......"})},
+        {"bitmap far away", [](Painter& p) { p.draw_bitmap({kMax, kMin}, Bitmap({3, 3}, kInk)); },
+         rows({"......", "......", "......", "......"})},
+        {"wide pen", [](Painter& p) { p.set_pen(Pen::solid(kInk, kMax)); p.draw_line({0, 1}, {1, 1}); },
+         rows({"......", "..#...", "..#...", "..#..."})},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Bitmap b({6, 4}, kPaper);
+        Painter p(b, Rect{2, 1, 6, 4});
+        p.set_pen(Pen::solid(kInk));
+        p.set_brush(Brush::null());
+        c.draw(p);
+        p.scroll({0, 0, 4, 3}, kMax, kMin);
+        p.translate(kMax, kMax);
+        p.fill_rect({0, 0, 1, 1}, kFill);
+        EXPECT_EQ(picture(b), c.expected) << picture(b);
+    }
 }
 
 TEST(PainterClip, SaveAndRestoreBringBackClipOriginAndPen) {

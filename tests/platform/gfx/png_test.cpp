@@ -67,6 +67,14 @@ TEST_F(PngTest, ResourcesLoadByNameAndReportBrokenFiles) {
     ASSERT_NE(resources.find("STATICKPX_"), nullptr);
     EXPECT_EQ(*resources.find("STATICKPX_"), sample());
     EXPECT_EQ(resources.find("BROKEN"), nullptr);
+
+    Bitmap screen({8, 5}, colors::white);
+    Painter painter(screen, Rect{1, 1, 8, 5});
+    EXPECT_TRUE(draw_resource(painter, resources, {1, 0}, "STATICKPX_"));
+    EXPECT_FALSE(draw_resource(painter, resources, {0, 0}, "STATICCOMPANY_"));
+    EXPECT_EQ(screen.pixel(2, 1), sample().pixel(0, 0));
+    EXPECT_EQ(screen.pixel(6, 3), sample().pixel(4, 2));
+    EXPECT_EQ(screen.pixel(7, 3), colors::white);
     EXPECT_FALSE(resources.load_folder(path("absent")).empty());
 }
 
