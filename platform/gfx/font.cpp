@@ -7,6 +7,8 @@ namespace zel::platform {
 
 namespace {
 
+constexpr std::size_t kMaxCachedGlyphs = 2048;
+
 // Monochrome rendering with the TrueType hinter: every pixel is ink or untouched, as with the
 // bitmap fonts the system was laid out for, so transparent text needs no blending with an
 // unknown background and pictures are identical run after run.
@@ -54,6 +56,12 @@ Font::Font(std::shared_ptr<FontFace> face, int height)
 Font::~Font() = default;
 
 const Glyph& Font::glyph(char32_t code_point) const {
+    // Text from a device may hold any code point; the cache of rare ones is dropped when full
+    // instead of growing without end. No reference from an earlier call is still in use here.
+    if (code_point >= m_ascii.size() && m_other.size() >= kMaxCachedGlyphs &&
+        !m_other.contains(code_point)) {
+        m_other.clear();
+    }
     std::unique_ptr<Glyph>& slot =
         code_point < m_ascii.size() ? m_ascii[code_point] : m_other[code_point];
     if (!slot) {

@@ -41,6 +41,7 @@ public:
     Font& operator=(const Font&) = delete;
 
     const FontMetrics& metrics() const { return m_metrics; }
+    // Valid until the next call for another code point.
     const Glyph& glyph(char32_t code_point) const;
     // Sum of the advances of the UTF-8 text.
     int text_width(std::string_view text) const;

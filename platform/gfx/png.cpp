@@ -8,7 +8,8 @@ namespace zel::platform {
 
 namespace {
 
-constexpr int kMaxSide = 16384;
+// Larger than any screen or resource of ours; a damaged header cannot ask for gigabytes.
+constexpr unsigned kMaxSide = 4096;
 
 }  // namespace
 

@@ -73,6 +73,22 @@ TEST_F(FontTest, WidthsAddUpAndBadTextStillMeasures) {
     // A truncated sequence measures as the replacement character, never past the text's end.
     EXPECT_EQ(f.text_width("A\xE2\x82"), f.text_width("A\xEF\xBF\xBD") + f.text_width("\xEF\xBF\xBD"));
     EXPECT_EQ(f.measure("x").height, 13);
+
+    // More distinct characters than the cache holds: widths stay right while it is refilled.
+    std::string many;
+    int expected = 0;
+    for (char32_t c = 0x100; c < 0x800; ++c) {
+        const std::string one{static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F))};
+        many += one;
+        expected += f.text_width(one);
+    }
+    for (char32_t c = 0x800; c < 0x800 + 2500; ++c) {
+        const std::string one{static_cast<char>(0xE0 | (c >> 12)), static_cast<char>(0x80 | ((c >> 6) & 0x3F)),
+                              static_cast<char>(0x80 | (c & 0x3F))};
+        many += one;
+        expected += f.text_width(one);
+    }
+    EXPECT_EQ(f.text_width(many), expected);
 }
 
 TEST_F(FontTest, TextIsDrawnInItsCellAndClippedAtTheFieldCorner) {
