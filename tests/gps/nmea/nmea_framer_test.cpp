@@ -97,7 +97,9 @@ TEST(NmeaFramer, RandomBytesKeepWithinBoundsAndFramingRecovers) {
     std::string noise;
     for (int i = 0; i < 200000; ++i) noise += (i % 4 == 0) ? structural[byte(random) % 5] : static_cast<char>(byte(random));
     NmeaFramer framer;
-    for (const Delivered& d : frame(framer, noise)) {
+    const auto delivered = frame(framer, noise);
+    EXPECT_GT(delivered.size(), 1000u);
+    for (const Delivered& d : delivered) {
         ASSERT_FALSE(d.text.empty());
         ASSERT_EQ(d.text[0], '$');
         ASSERT_LE(d.text.size(), kMaxNmeaSentence + 1);

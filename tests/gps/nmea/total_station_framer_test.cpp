@@ -77,15 +77,18 @@ TEST(TotalStationFramer, RandomBytesKeepWithinBoundsAndFramingRecovers) {
     std::string noise;
     for (int i = 0; i < 200000; ++i) noise += (i % 3 == 0) ? structural[byte(random) % 7] : static_cast<char>(byte(random));
     TotalStationFramer framer;
+    std::size_t blocks = 0;
     for (const char c : noise) {
         const auto event = framer.feed(static_cast<std::uint8_t>(c), 0);
         if (!event) continue;
         if (const auto* b = std::get_if<TotalStationBlock>(&*event)) {
+            ++blocks;
             ASSERT_LT(b->length, kTotalStationBlockSize);
             ASSERT_EQ(b->text[0], '>');
             ASSERT_EQ(b->text[b->length], '\0');
         }
     }
+    EXPECT_GT(blocks, 1000u);
     EXPECT_EQ(events(framer, ">\n37=7\n38=8\n").back(), "P 7.000000 8.000000");
 }
 

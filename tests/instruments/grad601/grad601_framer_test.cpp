@@ -78,16 +78,28 @@ TEST(Grad601Framer, SentenceCarriesTheTickOfItsDollar) {
     EXPECT_EQ(delivered[0].tick, 502u);
 }
 
-TEST(Grad601Framer, RandomBytesNeverYieldABadSentenceAndFramingRecovers) {
+TEST(Grad601Framer, NoiseNeverYieldsABadSentenceAndFramingRecovers) {
+    // Random bytes mixed with whole and cut-off sentences, so that good, spoilt and over-long
+    // sentences all occur.
     std::mt19937 random(601);
     std::uniform_int_distribution<int> byte(0, 255);
+    const std::string good = "$PBAR,1234.5,-67.8\r\n";
     std::string noise;
-    // Weight the structural characters so that partial sentences are common.
-    const char structural[] = {'$', '\r', '\n', 'P', 'B', 'A', 'R', ','};
-    for (int i = 0; i < 200000; ++i) noise += (i % 3 == 0) ? structural[byte(random) % 8] : static_cast<char>(byte(random));
+    while (noise.size() < 200000) {
+        const int pick = byte(random);
+        if (pick < 40) {
+            noise += good.substr(0, 1 + byte(random) % good.size());
+        } else if (pick < 44) {
+            noise += std::string(byte(random) + 100, '9');
+        } else {
+            noise += static_cast<char>(byte(random));
+        }
+    }
     for (const SensorCount sensors : {SensorCount::One, SensorCount::Two}) {
         Grad601Framer framer(sensors);
-        for (const Delivered& d : frame(framer, noise)) {
+        const auto delivered = frame(framer, noise);
+        EXPECT_GT(delivered.size(), 100u);
+        for (const Delivered& d : delivered) {
             ASSERT_GE(d.text.size() + 1, Grad601Framer::min_length(sensors));
             ASSERT_LE(d.text.size(), kInstrumentSentenceSize - 1);
             ASSERT_EQ(d.text.substr(0, 5), "$PBAR");
