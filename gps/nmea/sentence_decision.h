@@ -9,7 +9,7 @@
 //     if (const auto message = d.message()) send(*message);
 //     if (d.record) {
 //         if (d.record->counted) ++gps_record_counter;
-//         write_gps_record(text, tick, d.record->markers, d.record->flag, gps_record_counter);
+//         write(gps_sentence_records<R>(text, d.record->family, gps_record_counter, d.record->flag, tick));
 //     }
 
 #include <cstdint>
@@ -19,27 +19,15 @@
 #include "app/run/run_state.h"
 #include "gps/nmea/nmea_checksum.h"
 #include "gps/nmea/sentence_type.h"
+#include "instruments/records/sentence_records.h"
 #include "platform/clock/clock.h"
 
 namespace zel {
 
-// Kind letters of a GPS sentence record: first record, continuation records, trailer.
-struct GpsRecordMarkers {
-    char first;
-    char continuation;
-    char trailer;
-};
-
-inline constexpr GpsRecordMarkers kAcceptedGpsRecord{'@', '#', '!'};
-inline constexpr GpsRecordMarkers kRejectedGpsRecord{'?', '"', '!'};
-
-inline constexpr char kNewPositionFlag = 'p';
-inline constexpr char kNoFlag = ' ';
-
 struct GpsRecord {
-    GpsRecordMarkers markers;
-    char flag;     // kNewPositionFlag when the sentence was forwarded as a fix
-    bool counted;  // a fix sentence: the GPS record counter goes up before the record is written
+    SentenceFamily family;  // kGpsSentence or kRejectedGpsSentence
+    GpsFlag flag;           // NewPosition when the sentence was forwarded as a fix
+    bool counted;           // a fix sentence: the GPS record counter goes up before the record is written
 };
 
 enum class GpsForward {
@@ -65,13 +53,10 @@ struct GpsHandlerState {
 struct GpsSentenceContext {
     GpsSentenceType type = kDefaultGpsSentenceType;
     FieldLayout layout = default_field_layout();
-    platform::Tick min_fix_interval = 910;
+    platform::Tick min_fix_interval = 910;  // the derived setting: 910 ms at "1 Hz", 410 ms at "2 Hz"
     RunState run_state = RunState::Monitor;
     platform::Tick logging_start_tick = 0;  // sentences that began before it are not recorded
 };
-
-// 910 ms at "1 Hz" (index 0), 410 ms at "2 Hz" (index 1).
-platform::Tick min_fix_interval_ms(int max_gps_display_index);
 
 GpsSentenceDecision decide_gps_sentence(std::string_view sentence, platform::Tick tick, const GpsSentenceContext& context,
                                         GpsHandlerState& state);

@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     context.type = static_cast<zel::GpsSentenceType>(data[0] % 9);
     zel::apply_sentence_type_setting(data[0] % 9, context.layout);
     context.run_state = (data[1] & 1) ? zel::RunState::Logging : zel::RunState::StandBy;
-    context.min_fix_interval = zel::min_fix_interval_ms(data[1] >> 7);
+    context.min_fix_interval = (data[1] & 0x80) ? 410 : 910;
     context.logging_start_tick = (data[1] & 2) ? 5000 : 0;
     zel::GpsHandlerState state;
     const std::string_view input(reinterpret_cast<const char*>(data + 2), size - 2);
@@ -41,12 +41,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const zel::GpsSentenceDecision d = zel::decide_gps_sentence(sentence, tick, context, state);
         if (d.check != zel::SentenceCheck::Ok) {
             FUZZ_CHECK(d.forward == zel::GpsForward::None);
-            FUZZ_CHECK(!d.record || d.record->markers.first == '?');
+            FUZZ_CHECK(!d.record || d.record->family.first == '?');
         }
         if (d.record) {
             FUZZ_CHECK(context.run_state == zel::RunState::Logging);
-            FUZZ_CHECK(!d.record->counted || d.record->markers.first == '@');
-            FUZZ_CHECK((d.record->flag == 'p') == (d.forward == zel::GpsForward::Fix));
+            FUZZ_CHECK(!d.record->counted || d.record->family.first == '@');
+            FUZZ_CHECK((d.record->flag == zel::GpsFlag::NewPosition) == (d.forward == zel::GpsForward::Fix));
         }
         if (d.forward == zel::GpsForward::Dop) FUZZ_CHECK(context.type == zel::GpsSentenceType::GgaGsa);
         if (d.forward == zel::GpsForward::Fix) FUZZ_CHECK(state.last_fix_tick == tick && state.fix_forwarded);

@@ -37,18 +37,18 @@ struct Step {
 Rec record_of(const GpsSentenceDecision& d) {
     if (!d.record) return Rec::None;
     const GpsRecord& r = *d.record;
-    if (r.markers.first == '?') {
-        EXPECT_EQ(r.markers.continuation, '"');
-        EXPECT_EQ(r.markers.trailer, '!');
-        EXPECT_EQ(r.flag, ' ');
+    if (r.family.first == '?') {
+        EXPECT_EQ(r.family.continuation, '"');
+        EXPECT_EQ(r.family.trailer, '!');
+        EXPECT_EQ(r.flag, GpsFlag::None);
         EXPECT_FALSE(r.counted);
         return Rec::Rejected;
     }
-    EXPECT_EQ(r.markers.first, '@');
-    EXPECT_EQ(r.markers.continuation, '#');
-    EXPECT_EQ(r.markers.trailer, '!');
-    if (r.counted) return r.flag == 'p' ? Rec::Fix : Rec::FixNoFlag;
-    EXPECT_EQ(r.flag, ' ');
+    EXPECT_EQ(r.family.first, '@');
+    EXPECT_EQ(r.family.continuation, '#');
+    EXPECT_EQ(r.family.trailer, '!');
+    if (r.counted) return r.flag == GpsFlag::NewPosition ? Rec::Fix : Rec::FixNoFlag;
+    EXPECT_EQ(r.flag, GpsFlag::None);
     return Rec::Other;
 }
 
@@ -124,9 +124,7 @@ TEST(GpsSentenceDecision, MessagesAreTheDeviceMessages) {
 
 TEST(GpsSentenceDecision, TwoHertzIntervalAndWrappingTicks) {
     GpsSentenceContext context;
-    context.min_fix_interval = min_fix_interval_ms(1);
-    EXPECT_EQ(context.min_fix_interval, 410u);
-    EXPECT_EQ(min_fix_interval_ms(0), 910u);
+    context.min_fix_interval = 410;
     GpsHandlerState state{.last_fix_tick = 0xFFFFFF00u, .fix_forwarded = false};
     // 0x100 + 0x100 = 512 ms after the last fix across the wrap: forwarded at 2 Hz.
     EXPECT_EQ(decide_gps_sentence(kGga, 0x100u, context, state).forward, GpsForward::Fix);
@@ -151,8 +149,8 @@ TEST(GpsSentenceDecision, SentencesOlderThanTheLoggingStartAreNeitherWrittenNorC
     EXPECT_FALSE(decide_total_station_block(6000, RunState::StandBy, 5000).has_value());
     const auto block = decide_total_station_block(5000, RunState::Logging, 5000);
     ASSERT_TRUE(block.has_value());
-    EXPECT_EQ(block->markers.first, '@');
-    EXPECT_EQ(block->flag, 'p');
+    EXPECT_EQ(block->family.first, '@');
+    EXPECT_EQ(block->flag, GpsFlag::NewPosition);
     EXPECT_TRUE(block->counted);
 }
 
