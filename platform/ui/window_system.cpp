@@ -98,6 +98,7 @@ LResult WindowSystem::send(Window window, MessageId message, WParam wparam, LPar
 
 bool WindowSystem::post(Window window, MessageId message, WParam wparam, LParam lparam) {
     if (window.is_null()) return false;
+    if (on_window_thread() && record(window.id()) == nullptr) return false;
     return m_queue.post({Delivery::ToWindow, window.id(), message, wparam, lparam});
 }
 
@@ -186,8 +187,9 @@ void WindowSystem::set_text(WindowId id, std::string text) {
     dispatch(id, msg::set_text, 0, 0);
 }
 
-// Our drawing does not clip children out of their parent, so a parent's paint covers its
-// children: whatever invalidates a part of the parent invalidates the children over that part.
+// Our drawing clips a window to its rectangle only, not around the windows that lie over it,
+// so painting a part of a window covers its children and the later siblings over that part:
+// they are invalidated with it and, painted after it, come out on top again.
 void WindowSystem::invalidate(WindowId id, const Rect& client) {
     WindowRecord* r = record(id);
     if (r == nullptr) return;
@@ -198,6 +200,21 @@ void WindowSystem::invalidate(WindowId id, const Rect& client) {
         const WindowRecord* child = m_tree.find(child_id);
         if (child == nullptr || !child->visible) continue;
         invalidate(child_id, part.offset(-child->rect.left, -child->rect.top));
+    }
+    invalidate_above(*r, part.offset(r->rect.left, r->rect.top));
+}
+
+// `area` is in the coordinates of the window's parent (the screen for a top-level window).
+void WindowSystem::invalidate_above(const WindowRecord& r, const Rect& area) {
+    const WindowRecord* parent = m_tree.find(r.parent);
+    const std::vector<WindowId>& siblings = parent != nullptr ? parent->children : m_tree.top_level();
+    auto above = std::find(siblings.begin(), siblings.end(), r.id);
+    if (above == siblings.end()) return;
+    for (WindowId sibling_id : std::vector<WindowId>(std::next(above), siblings.end())) {
+        const WindowRecord* sibling = m_tree.find(sibling_id);
+        if (sibling == nullptr || !sibling->visible) continue;
+        Rect overlap = area.intersect(sibling->rect);
+        if (!overlap.empty()) invalidate(sibling_id, overlap.offset(-sibling->rect.left, -sibling->rect.top));
     }
 }
 

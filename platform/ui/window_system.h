@@ -31,12 +31,12 @@ constexpr bool has(WindowStyle set, WindowStyle flag) {
 
 struct WindowSpec {
     const WindowClass* window_class = nullptr;
-    std::string title;
-    Window parent;  // a null handle makes a top-level window
-    Rect rect;      // in the parent's client area, or on the screen for a top-level window
+    std::string title{};
+    Window parent{};  // a null handle makes a top-level window
+    Rect rect{};      // in the parent's client area, or on the screen for a top-level window
     WindowStyle style = WindowStyle::None;
     int control_id = 0;
-    UserData data;  // set before the create message, so its handler finds it
+    UserData data{};  // set before the create message, so its handler finds it
 };
 
 enum class ModalEnd {
@@ -95,7 +95,8 @@ public:
     // Handles everything that is ready now without waiting; returns how many were handled.
     std::size_t pump();
     // A nested loop that handles everything, as run does, with input confined to the modal
-    // window and its children; a null modal window confines nothing.
+    // window and its children; a null modal window confines nothing. The condition is checked
+    // after every message; a condition that another thread changes needs wake().
     ModalEnd run_modal(Window modal, const std::function<bool()>& finished);
     // Waits for another thread's condition, serving only sent messages meanwhile, until the
     // condition holds or timeout_ms ticks of the clock passed. The condition is checked after
@@ -135,6 +136,7 @@ private:
     void move(WindowId id, const Rect& rect);
     void set_text(WindowId id, std::string text);
     void invalidate(WindowId id, const Rect& client);
+    void invalidate_above(const WindowRecord& r, const Rect& area);
     void invalidate_beneath(const WindowRecord& r);
     void update(WindowId id);
     // Moves the focus out of the subtree of `id` to its parent, when it is there.
