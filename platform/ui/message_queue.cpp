@@ -87,6 +87,11 @@ void MessageQueue::wake() {
     m_arrived.notify_one();
 }
 
+std::pair<std::size_t, std::size_t> MessageQueue::depth() const {
+    std::lock_guard lock(m_mutex);
+    return {m_sent.size(), m_posted.size()};
+}
+
 void MessageQueue::request_quit(int exit_code) {
     {
         std::lock_guard lock(m_mutex);

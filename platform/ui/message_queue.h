@@ -8,6 +8,7 @@
 #include <deque>
 #include <mutex>
 #include <optional>
+#include <utility>
 
 namespace zel::platform {
 
@@ -55,6 +56,9 @@ public:
     // time-out waits without limit.
     void wait(Wanted wanted, std::optional<std::chrono::milliseconds> timeout);
     void wake();
+
+    // How many sent and posted messages wait; any thread.
+    std::pair<std::size_t, std::size_t> depth() const;
 
     void request_quit(int exit_code);
     bool quit_requested() const;

@@ -109,6 +109,11 @@ bool WindowSystem::post_input(const InputEvent& event) {
 
 void WindowSystem::quit(int exit_code) { m_queue.request_quit(exit_code); }
 
+QueueDepth WindowSystem::queue_depth() const {
+    auto [sent, posted] = m_queue.depth();
+    return {sent, posted};
+}
+
 void WindowSystem::wake() { m_queue.wake(); }
 
 void WindowSystem::set_idle_poll(std::function<void()> poll, std::uint32_t interval_ms) {

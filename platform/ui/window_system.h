@@ -47,6 +47,13 @@ enum class ModalEnd {
 
 enum class WaitEnd { Satisfied, TimedOut };
 
+// Messages waiting for the window thread: a backlog that grows shows a window thread that does
+// not keep up with its devices.
+struct QueueDepth {
+    std::size_t sent = 0;
+    std::size_t posted = 0;  // posted messages and input
+};
+
 // The window thread's side of the user interface: the windows, their message queues, timers,
 // painting and input routing, and the loops that drive them.
 //
@@ -86,6 +93,7 @@ public:
     bool post(Window window, MessageId message, WParam wparam = 0, LParam lparam = 0);
     bool post_input(const InputEvent& event);
     void quit(int exit_code);
+    QueueDepth queue_depth() const;
     // Wakes a waiting loop so it looks at the clock and its conditions again.
     void wake();
 

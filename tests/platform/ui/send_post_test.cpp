@@ -125,26 +125,36 @@ TEST_F(UiTest, SendOnTheWindowThreadCallsTheHandlerDirectly) {
     EXPECT_EQ(take_log(), (std::vector<std::string>{"outer:1025"}));
 }
 
-// A thread posts and then sends; the window thread is busy in a handler that serves only sent
-// messages, so the send overtakes the earlier post.
+// A device thread posts and then sends while the window thread is busy in a handler. Once both
+// wait, the loop takes the send first, both in a serving wait (which takes nothing else) and
+// in the full loop.
 TEST_F(UiTest, SentMessagesOvertakePostedOnes) {
-    std::thread device;
-    Window w = make("w", {0, 0, 10, 10}, {}, WindowStyle::None);
-    Window busy = make("busy", {0, 0, 10, 10}, {}, WindowStyle::None, [&](Window, MessageId m, WParam, LParam) -> LResult {
-        if (m != msg::user) return 0;
-        device = std::thread([&] {
-            w.post(msg::user);
-            w.send(msg::user + 1);
+    enum class Busy { ServingWait, FullLoop };
+    for (Busy mode : {Busy::ServingWait, Busy::FullLoop}) {
+        SCOPED_TRACE(mode == Busy::ServingWait ? "serving wait" : "full loop");
+        std::thread device;
+        Window w = make("w", {0, 0, 10, 10}, {}, WindowStyle::None);
+        Window busy = make("busy", {0, 0, 10, 10}, {}, WindowStyle::None, [&](Window, MessageId m, WParam, LParam) -> LResult {
+            if (m != msg::user) return 0;
+            device = std::thread([&] {
+                w.post(msg::user);
+                w.send(msg::user + 1);
+            });
+            if (mode == Busy::ServingWait) {
+                auto sent_seen = [&] { return std::find(log.begin(), log.end(), "w:1025") != log.end(); };
+                EXPECT_EQ(ui.wait_serving(sent_seen, 10000), WaitEnd::Satisfied);
+            } else {
+                while (ui.queue_depth().sent == 0) std::this_thread::yield();
+            }
+            return 0;
         });
-        auto sent_seen = [&] { return std::find(log.begin(), log.end(), "w:1025") != log.end(); };
-        EXPECT_EQ(ui.wait_serving(sent_seen, 10000), WaitEnd::Satisfied);
-        return 0;
-    });
-    take_log();
-    busy.post(msg::user);
-    ui.run_modal({}, [&] { return log.size() == 3; });
-    device.join();
-    EXPECT_EQ(take_log(), (std::vector<std::string>{"busy:1024", "w:1025", "w:1024"}));
+        take_log();
+        busy.post(msg::user);
+        ui.run_modal({}, [&] { return log.size() == 3; });
+        device.join();
+        EXPECT_EQ(take_log(), (std::vector<std::string>{"busy:1024", "w:1025", "w:1024"}));
+        EXPECT_EQ(ui.queue_depth().posted, 0u);
+    }
 }
 
 TEST_F(UiTest, SendToADestroyedWindowReturnsZeroWithoutCallingIt) {
