@@ -62,6 +62,11 @@ Rect Window::clip_rect() const {
     return r ? m_system->m_tree.clip_rect(*r) : Rect{};
 }
 
+std::vector<Rect> Window::covering_rects() const {
+    const WindowRecord* r = m_system ? m_system->record(m_id) : nullptr;
+    return r ? m_system->m_tree.covering(*r) : std::vector<Rect>{};
+}
+
 Point Window::to_screen(Point client) const {
     Point origin = screen_rect().top_left();
     return {origin.x + client.x, origin.y + client.y};

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zel::platform {
 
@@ -47,6 +48,10 @@ public:
     // origin and clip rectangle a drawing surface bound to this window uses.
     Rect screen_rect() const;
     Rect clip_rect() const;
+    // The screen rectangles of windows above this one that overlap its visible part, such as
+    // a dialog over the logging window: immediate drawing that leaves them out does not paint
+    // over them. Its own children are not among them; a parent draws under them.
+    std::vector<Rect> covering_rects() const;
     Point to_screen(Point client) const;
 
     bool visible() const;  // its own flag

@@ -67,6 +67,24 @@ bool WindowTree::shown(const WindowRecord& record) const {
     return true;
 }
 
+std::vector<Rect> WindowTree::covering(const WindowRecord& record) const {
+    std::vector<Rect> covers;
+    Rect visible = clip_rect(record);
+    if (visible.empty()) return covers;
+    for (const WindowRecord* r = &record; r != nullptr; r = find(r->parent)) {
+        const WindowRecord* parent = find(r->parent);
+        const std::vector<WindowId>& siblings = parent != nullptr ? parent->children : m_top_level;
+        auto above = std::find(siblings.begin(), siblings.end(), r->id);
+        for (auto it = above == siblings.end() ? above : std::next(above); it != siblings.end(); ++it) {
+            const WindowRecord* sibling = find(*it);
+            if (sibling == nullptr || !sibling->visible) continue;
+            Rect overlap = clip_rect(*sibling).intersect(visible);
+            if (!overlap.empty()) covers.push_back(overlap);
+        }
+    }
+    return covers;
+}
+
 bool WindowTree::within(WindowId id, WindowId ancestor) const {
     for (const WindowRecord* r = find(id); r != nullptr; r = find(r->parent)) {
         if (r->id == ancestor) return true;

@@ -49,6 +49,9 @@ public:
     Rect screen_rect(const WindowRecord& record) const;
     Rect clip_rect(const WindowRecord& record) const;
     bool shown(const WindowRecord& record) const;
+    // Visible parts of the shown windows above this one (later siblings of it and of its
+    // ancestors, and top-level windows above its own) that overlap its visible part.
+    std::vector<Rect> covering(const WindowRecord& record) const;
     // Whether `id` is `ancestor` or lies below it.
     bool within(WindowId id, WindowId ancestor) const;
 

@@ -94,5 +94,22 @@ TEST_F(PaintTest, ScreenAndClipRectanglesFollowTheAncestors) {
     EXPECT_FALSE(edge.shown());
 }
 
+// Readings draw into the profile at once, also while a dialog lies over it: the dialog's area
+// is what the profile's drawing must leave out.
+TEST_F(PaintTest, CoveringRectanglesAreTheShownWindowsAbove) {
+    Window main = painted("main", {0, 0, 240, 320});
+    Window logging = painted("logging", {0, 0, 240, 320}, main);
+    Window profile = painted("profile", {0, 40, 240, 200}, logging);
+    painted("marker", {10, 10, 20, 20}, profile);    // its own child: not covering
+    painted("bars", {0, 200, 240, 280}, logging);    // a later sibling beside it: no overlap
+    Window dialog = painted("dialog", {20, 100, 220, 300}, main);
+    Window popup = painted("popup", {200, 0, 300, 50});  // a top-level window above, partly off the profile
+    EXPECT_EQ(profile.covering_rects(), (std::vector<Rect>{{20, 100, 220, 200}, {200, 40, 240, 50}}));
+    dialog.hide();
+    popup.destroy();
+    EXPECT_TRUE(profile.covering_rects().empty());
+    EXPECT_EQ(main.covering_rects(), std::vector<Rect>{});
+}
+
 }  // namespace
 }  // namespace zel::platform::testing
