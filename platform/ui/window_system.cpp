@@ -53,8 +53,10 @@ Window WindowSystem::create(const WindowSpec& spec) {
         destroy(id);
         return {};
     }
-    if (WindowRecord* r = record(id); r != nullptr && r->visible) invalidate(id, r->rect.offset(-r->rect.left, -r->rect.top));
-    return record(id) != nullptr ? Window(this, id) : Window{};
+    WindowRecord* r = record(id);
+    if (r == nullptr) return {};  // its create handler destroyed it
+    if (r->visible) invalidate(id, Rect::from_size(0, 0, r->rect.width(), r->rect.height()));
+    return Window(this, id);
 }
 
 Window WindowSystem::window(WindowId id) { return record(id) != nullptr ? Window(this, id) : Window{}; }
@@ -159,7 +161,7 @@ void WindowSystem::set_visibility(WindowId id, Visibility visibility) {
         if (m_tree.shown(*r)) invalidate_beneath(*r);
     }
     r->visible = visible;
-    if (visible) invalidate(id, r->rect.offset(-r->rect.left, -r->rect.top));
+    if (visible) invalidate(id, Rect::from_size(0, 0, r->rect.width(), r->rect.height()));
     dispatch(id, msg::show, visible ? 1 : 0, 0);
 }
 
