@@ -1,0 +1,53 @@
+#include "platform/ui/window_system.h"
+
+namespace zel::platform {
+
+// The innermost modal window still alive, or none.
+WindowId WindowSystem::modal_root() const {
+    for (auto it = m_modal.rbegin(); it != m_modal.rend(); ++it) {
+        if (m_tree.find(*it) != nullptr) return *it;
+    }
+    return kNoWindow;
+}
+
+// Keys go to the focused window; under a modal window only when the focus lies inside it,
+// otherwise to the modal window itself.
+WindowId WindowSystem::key_target() const {
+    WindowId modal = modal_root();
+    bool focus_alive = m_tree.find(m_focus) != nullptr;
+    if (modal == kNoWindow) return focus_alive ? m_focus : kNoWindow;
+    return focus_alive && m_tree.within(m_focus, modal) ? m_focus : modal;
+}
+
+// A pointer press goes to the top-most window under it and captures the pointer, so the
+// release reaches the same window (in its client coordinates, which may lie outside it) and
+// a button can tell a tap from a slide off it. A press outside every window goes nowhere.
+void WindowSystem::deliver_input(MessageId message, WParam code, Point screen) {
+    WindowId target = kNoWindow;
+    switch (message) {
+    case msg::key_down:
+    case msg::key_up:
+    case msg::character:
+        dispatch(key_target(), message, code, 0);
+        return;
+    case msg::pointer_down:
+        target = m_tree.hit_test(screen, modal_root());
+        m_capture = target;
+        break;
+    case msg::pointer_up:
+        target = m_capture != kNoWindow ? m_capture : m_tree.hit_test(screen, modal_root());
+        m_capture = kNoWindow;
+        break;
+    case msg::pointer_move:
+        target = m_capture != kNoWindow ? m_capture : m_tree.hit_test(screen, modal_root());
+        break;
+    default:
+        return;
+    }
+    const WindowRecord* r = m_tree.find(target);
+    if (r == nullptr) return;
+    Point origin = m_tree.screen_rect(*r).top_left();
+    dispatch(target, message, 0, pack_point(screen.x - origin.x, screen.y - origin.y));
+}
+
+}  // namespace zel::platform
