@@ -3,7 +3,7 @@
 #include <chrono>
 #include <optional>
 
-#include "platform/backend/input_event.h"
+#include "platform/backend/display_event.h"
 #include "platform/gfx/bitmap.h"
 #include "platform/gfx/geometry.h"
 
@@ -28,7 +28,7 @@ public:
     void present_damage(Framebuffer& framebuffer);
 
     // The next input event, without waiting.
-    virtual std::optional<InputEvent> poll_event() = 0;
+    virtual std::optional<DisplayEvent> poll_event() = 0;
     // Waits until input is ready, wake() is called or the time-out passes; true when input is
     // ready.
     virtual bool wait_event(std::chrono::milliseconds timeout) = 0;

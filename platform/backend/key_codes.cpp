@@ -31,11 +31,11 @@ struct NamedKey {
 };
 
 constexpr std::array kNamedKeys{
-    NamedKey{"Enter", {keys::kEnter, U'\r'}},     NamedKey{"Tab", {keys::kTab, U'\t'}},
-    NamedKey{"Space", {keys::kSpace, U' '}},      NamedKey{"Escape", {keys::kEscape, 0x1B}},
-    NamedKey{"Backspace", {keys::kBack, U'\b'}},  NamedKey{"Left", {keys::kLeft, 0}},
-    NamedKey{"Right", {keys::kRight, 0}},         NamedKey{"Up", {keys::kUp, 0}},
-    NamedKey{"Down", {keys::kDown, 0}},
+    NamedKey{"Enter", {key::enter, U'\r'}},     NamedKey{"Tab", {key::tab, U'\t'}},
+    NamedKey{"Space", {key::space, U' '}},      NamedKey{"Escape", {key::escape, 0x1B}},
+    NamedKey{"Backspace", {key::back, U'\b'}},  NamedKey{"Left", {key::left, 0}},
+    NamedKey{"Right", {key::right, 0}},         NamedKey{"Up", {key::up, 0}},
+    NamedKey{"Down", {key::down, 0}},
 };
 
 }  // namespace
@@ -44,7 +44,7 @@ std::optional<KeyStroke> key_for_character(char32_t c) {
     if (c >= 'a' && c <= 'z') return KeyStroke{static_cast<int>(c - 'a' + 'A'), c, false};
     if (c >= 'A' && c <= 'Z') return KeyStroke{static_cast<int>(c), c, true};
     if (c >= '0' && c <= '9') return KeyStroke{static_cast<int>(c), c, false};
-    if (c == ' ') return KeyStroke{keys::kSpace, c, false};
+    if (c == ' ') return KeyStroke{key::space, c, false};
     if (const auto i = kShiftedDigits.find(static_cast<char>(c));
         c < 0x80 && i != std::string_view::npos) {
         return KeyStroke{static_cast<int>('0' + i), c, true};

@@ -27,6 +27,10 @@ struct Rect {
     static constexpr Rect from_size(Point p, Size s) {
         return {p.x, p.y, p.x + s.width, p.y + s.height};
     }
+    static constexpr Rect from_size(int x, int y, int width, int height) {
+        return {x, y, x + width, y + height};
+    }
+    constexpr Point top_left() const { return {left, top}; }
     constexpr int width() const { return right - left; }
     constexpr int height() const { return bottom - top; }
     constexpr bool empty() const { return right <= left || bottom <= top; }
@@ -48,7 +52,7 @@ struct Rect {
     }
     // The smallest rectangle holding both; an empty rectangle adds nothing.
     constexpr Rect united(const Rect& o) const {
-        if (o.empty()) return *this;
+        if (o.empty()) return empty() ? Rect{} : *this;
         if (empty()) return o;
         return {std::min(left, o.left), std::min(top, o.top), std::max(right, o.right),
                 std::max(bottom, o.bottom)};

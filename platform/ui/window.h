@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ui/geometry.h"
+#include "platform/gfx/geometry.h"
 #include "platform/ui/message.h"
 #include "platform/ui/user_data.h"
 

@@ -200,15 +200,15 @@ void WindowSystem::set_text(WindowId id, std::string text) {
 void WindowSystem::invalidate(WindowId id, const Rect& client) {
     WindowRecord* r = record(id);
     if (r == nullptr) return;
-    Rect part = client.intersect(Rect::from_size(0, 0, r->rect.width(), r->rect.height()));
+    Rect part = client.intersected(Rect::from_size(0, 0, r->rect.width(), r->rect.height()));
     if (part.empty()) return;
-    r->update = r->update.unite(part);
+    r->update = r->update.united(part);
     for (WindowId child_id : r->children) {
         const WindowRecord* child = m_tree.find(child_id);
         if (child == nullptr || !child->visible) continue;
-        invalidate(child_id, part.offset(-child->rect.left, -child->rect.top));
+        invalidate(child_id, part.translated(-child->rect.left, -child->rect.top));
     }
-    invalidate_above(*r, part.offset(r->rect.left, r->rect.top));
+    invalidate_above(*r, part.translated(r->rect.left, r->rect.top));
 }
 
 // `area` is in the coordinates of the window's parent (the screen for a top-level window).
@@ -220,8 +220,8 @@ void WindowSystem::invalidate_above(const WindowRecord& r, const Rect& area) {
     for (WindowId sibling_id : std::vector<WindowId>(std::next(above), siblings.end())) {
         const WindowRecord* sibling = m_tree.find(sibling_id);
         if (sibling == nullptr || !sibling->visible) continue;
-        Rect overlap = area.intersect(sibling->rect);
-        if (!overlap.empty()) invalidate(sibling_id, overlap.offset(-sibling->rect.left, -sibling->rect.top));
+        Rect overlap = area.intersected(sibling->rect);
+        if (!overlap.empty()) invalidate(sibling_id, overlap.translated(-sibling->rect.left, -sibling->rect.top));
     }
 }
 
@@ -235,7 +235,7 @@ void WindowSystem::invalidate_beneath(const WindowRecord& r) {
     for (WindowId other_id : m_tree.top_level()) {
         const WindowRecord* other = m_tree.find(other_id);
         if (other == nullptr || other->id == r.id || !other->visible) continue;
-        invalidate(other_id, r.rect.offset(-other->rect.left, -other->rect.top));
+        invalidate(other_id, r.rect.translated(-other->rect.left, -other->rect.top));
     }
 }
 

@@ -46,7 +46,7 @@ void WindowTree::raise(WindowRecord& record) {
 Rect WindowTree::screen_rect(const WindowRecord& record) const {
     Rect r = record.rect;
     for (const WindowRecord* p = find(record.parent); p != nullptr; p = find(p->parent)) {
-        r = r.offset(p->rect.left, p->rect.top);
+        r = r.translated(p->rect.left, p->rect.top);
     }
     return r;
 }
@@ -55,7 +55,7 @@ Rect WindowTree::clip_rect(const WindowRecord& record) const {
     if (!shown(record)) return {};
     Rect clip = screen_rect(record);
     for (const WindowRecord* p = find(record.parent); p != nullptr; p = find(p->parent)) {
-        clip = clip.intersect(screen_rect(*p));
+        clip = clip.intersected(screen_rect(*p));
     }
     return clip;
 }
@@ -78,7 +78,7 @@ std::vector<Rect> WindowTree::covering(const WindowRecord& record) const {
         for (auto it = above == siblings.end() ? above : std::next(above); it != siblings.end(); ++it) {
             const WindowRecord* sibling = find(*it);
             if (sibling == nullptr || !sibling->visible) continue;
-            Rect overlap = clip_rect(*sibling).intersect(visible);
+            Rect overlap = clip_rect(*sibling).intersected(visible);
             if (!overlap.empty()) covers.push_back(overlap);
         }
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ui/geometry.h"
+#include "platform/gfx/geometry.h"
 #include "platform/ui/user_data.h"
 #include "platform/ui/window.h"
 #include "platform/ui/window_class.h"

@@ -9,10 +9,10 @@ void HeadlessDisplay::present(const Framebuffer& framebuffer, const Rect& area) 
     m_last_presented = area.intersected(framebuffer.bounds());
 }
 
-std::optional<InputEvent> HeadlessDisplay::poll_event() {
+std::optional<DisplayEvent> HeadlessDisplay::poll_event() {
     std::lock_guard lock(m_mutex);
     if (m_events.empty()) return std::nullopt;
-    InputEvent e = m_events.front();
+    DisplayEvent e = m_events.front();
     m_events.pop_front();
     return e;
 }
@@ -32,7 +32,7 @@ void HeadlessDisplay::wake() {
     m_changed.notify_all();
 }
 
-void HeadlessDisplay::inject(const InputEvent& event) {
+void HeadlessDisplay::inject(const DisplayEvent& event) {
     {
         std::lock_guard lock(m_mutex);
         m_events.push_back(event);

@@ -17,14 +17,14 @@ public:
 
     Size size() const override { return m_size; }
     void present(const Framebuffer& framebuffer, const Rect& area) override;
-    std::optional<InputEvent> poll_event() override;
+    std::optional<DisplayEvent> poll_event() override;
     bool wait_event(std::chrono::milliseconds timeout) override;
     void wake() override;
     void beep(Beep kind) override;
     void keep_awake() override { ++m_keep_awake_calls; }
 
     // Safe from any thread; wakes a waiting window thread.
-    void inject(const InputEvent& event);
+    void inject(const DisplayEvent& event);
 
     int present_count() const { return m_present_count; }
     Rect last_presented() const { return m_last_presented; }
@@ -41,7 +41,7 @@ private:
 
     std::mutex m_mutex;
     std::condition_variable m_changed;
-    std::deque<InputEvent> m_events;
+    std::deque<DisplayEvent> m_events;
     bool m_woken = false;
 };
 

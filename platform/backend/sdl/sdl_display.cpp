@@ -20,25 +20,25 @@ struct KeyMapping {
 };
 
 constexpr std::array kSpecialKeys{
-    KeyMapping{SDLK_RETURN, keys::kEnter, U'\r'},   KeyMapping{SDLK_KP_ENTER, keys::kEnter, U'\r'},
-    KeyMapping{SDLK_ESCAPE, keys::kEscape, 0x1B},   KeyMapping{SDLK_TAB, keys::kTab, U'\t'},
-    KeyMapping{SDLK_BACKSPACE, keys::kBack, U'\b'}, KeyMapping{SDLK_SPACE, keys::kSpace, 0},
-    KeyMapping{SDLK_LEFT, keys::kLeft, 0},          KeyMapping{SDLK_UP, keys::kUp, 0},
-    KeyMapping{SDLK_RIGHT, keys::kRight, 0},        KeyMapping{SDLK_DOWN, keys::kDown, 0},
-    KeyMapping{SDLK_DELETE, keys::kDelete, 0},      KeyMapping{SDLK_HOME, keys::kHome, 0},
-    KeyMapping{SDLK_END, keys::kEnd, 0},            KeyMapping{SDLK_PAGEUP, keys::kPageUp, 0},
-    KeyMapping{SDLK_PAGEDOWN, keys::kPageDown, 0},  KeyMapping{SDLK_LSHIFT, keys::kShift, 0},
-    KeyMapping{SDLK_RSHIFT, keys::kShift, 0},       KeyMapping{SDLK_LCTRL, keys::kControl, 0},
-    KeyMapping{SDLK_RCTRL, keys::kControl, 0},
+    KeyMapping{SDLK_RETURN, key::enter, U'\r'},   KeyMapping{SDLK_KP_ENTER, key::enter, U'\r'},
+    KeyMapping{SDLK_ESCAPE, key::escape, 0x1B},   KeyMapping{SDLK_TAB, key::tab, U'\t'},
+    KeyMapping{SDLK_BACKSPACE, key::back, U'\b'}, KeyMapping{SDLK_SPACE, key::space, 0},
+    KeyMapping{SDLK_LEFT, key::left, 0},          KeyMapping{SDLK_UP, key::up, 0},
+    KeyMapping{SDLK_RIGHT, key::right, 0},        KeyMapping{SDLK_DOWN, key::down, 0},
+    KeyMapping{SDLK_DELETE, key::del, 0},      KeyMapping{SDLK_HOME, key::home, 0},
+    KeyMapping{SDLK_END, key::end, 0},            KeyMapping{SDLK_PAGEUP, key::page_up, 0},
+    KeyMapping{SDLK_PAGEDOWN, key::page_down, 0},  KeyMapping{SDLK_LSHIFT, key::shift, 0},
+    KeyMapping{SDLK_RSHIFT, key::shift, 0},       KeyMapping{SDLK_LCTRL, key::control, 0},
+    KeyMapping{SDLK_RCTRL, key::control, 0},
 };
 
 KeyMapping map_key(SDL_Keycode sym) {
     for (const KeyMapping& k : kSpecialKeys) {
         if (k.sdl == sym) return k;
     }
-    if (sym >= SDLK_F1 && sym <= SDLK_F12) return {sym, keys::kF1 + (sym - SDLK_F1), 0};
-    if (sym >= SDLK_KP_1 && sym <= SDLK_KP_9) return {sym, keys::kNumpad0 + 1 + (sym - SDLK_KP_1), 0};
-    if (sym == SDLK_KP_0) return {sym, keys::kNumpad0, 0};
+    if (sym >= SDLK_F1 && sym <= SDLK_F12) return {sym, key::f1 + (sym - SDLK_F1), 0};
+    if (sym >= SDLK_KP_1 && sym <= SDLK_KP_9) return {sym, key::numpad0 + 1 + (sym - SDLK_KP_1), 0};
+    if (sym == SDLK_KP_0) return {sym, key::numpad0, 0};
     // Letters, digits and punctuation: SDL gives the unshifted character of the key.
     if (sym > 0 && sym < 0x80) {
         if (const auto stroke = key_for_character(static_cast<char32_t>(sym))) {
@@ -160,30 +160,30 @@ Bitmap SdlDisplay::read_back() const {
     return screen;
 }
 
-void SdlDisplay::pointer(InputKind kind, int window_x, int window_y) {
+void SdlDisplay::pointer(DisplayEventKind kind, int window_x, int window_y) {
     const Point p{std::clamp(window_x / m_zoom, 0, m_size.width - 1),
                   std::clamp(window_y / m_zoom, 0, m_size.height - 1)};
-    m_pending.push_back(InputEvent::pointer(kind, p));
+    m_pending.push_back(DisplayEvent::pointer(kind, p));
 }
 
 void SdlDisplay::translate(const SDL_Event& e) {
     switch (e.type) {
         case SDL_QUIT:
-            m_pending.push_back(InputEvent::quit());
+            m_pending.push_back(DisplayEvent::quit());
             break;
         case SDL_KEYDOWN:
         case SDL_KEYUP: {
             const KeyMapping k = map_key(e.key.keysym.sym);
             if (k.key_code == 0) break;
             const bool down = e.type == SDL_KEYDOWN;
-            m_pending.push_back(down ? InputEvent::key_down(k.key_code) : InputEvent::key_up(k.key_code));
-            if (down && k.character) m_pending.push_back(InputEvent::typed(k.character));
+            m_pending.push_back(down ? DisplayEvent::key_down(k.key_code) : DisplayEvent::key_up(k.key_code));
+            if (down && k.character) m_pending.push_back(DisplayEvent::typed(k.character));
             break;
         }
         case SDL_TEXTINPUT: {
             const std::string_view text(e.text.text);
             for (std::size_t pos = 0; pos < text.size();) {
-                m_pending.push_back(InputEvent::typed(next_code_point(text, pos)));
+                m_pending.push_back(DisplayEvent::typed(next_code_point(text, pos)));
             }
             break;
         }
@@ -191,20 +191,20 @@ void SdlDisplay::translate(const SDL_Event& e) {
         case SDL_MOUSEBUTTONUP:
             if (e.button.which == SDL_TOUCH_MOUSEID || e.button.button != SDL_BUTTON_LEFT) break;
             m_pointer_down = e.type == SDL_MOUSEBUTTONDOWN;
-            pointer(m_pointer_down ? InputKind::PointerDown : InputKind::PointerUp, e.button.x,
+            pointer(m_pointer_down ? DisplayEventKind::PointerDown : DisplayEventKind::PointerUp, e.button.x,
                     e.button.y);
             break;
         case SDL_MOUSEMOTION:
             if (e.motion.which == SDL_TOUCH_MOUSEID || !m_pointer_down) break;
-            pointer(InputKind::PointerMove, e.motion.x, e.motion.y);
+            pointer(DisplayEventKind::PointerMove, e.motion.x, e.motion.y);
             break;
         case SDL_FINGERDOWN:
         case SDL_FINGERUP:
         case SDL_FINGERMOTION: {
             // Finger positions are fractions of the window.
-            const InputKind kind = e.type == SDL_FINGERDOWN ? InputKind::PointerDown
-                                   : e.type == SDL_FINGERUP ? InputKind::PointerUp
-                                                            : InputKind::PointerMove;
+            const DisplayEventKind kind = e.type == SDL_FINGERDOWN ? DisplayEventKind::PointerDown
+                                   : e.type == SDL_FINGERUP ? DisplayEventKind::PointerUp
+                                                            : DisplayEventKind::PointerMove;
             const int w = m_size.width * m_zoom;
             const int h = m_size.height * m_zoom;
             pointer(kind, static_cast<int>(e.tfinger.x * static_cast<float>(w)),
@@ -216,11 +216,11 @@ void SdlDisplay::translate(const SDL_Event& e) {
     }
 }
 
-std::optional<InputEvent> SdlDisplay::poll_event() {
+std::optional<DisplayEvent> SdlDisplay::poll_event() {
     SDL_Event e;
     while (m_pending.empty() && SDL_PollEvent(&e)) translate(e);
     if (m_pending.empty()) return std::nullopt;
-    InputEvent next = m_pending.front();
+    DisplayEvent next = m_pending.front();
     m_pending.pop_front();
     return next;
 }

@@ -28,7 +28,7 @@ public:
     Size size() const override { return m_size; }
     int zoom() const { return m_zoom; }
     void present(const Framebuffer& framebuffer, const Rect& area) override;
-    std::optional<InputEvent> poll_event() override;
+    std::optional<DisplayEvent> poll_event() override;
     bool wait_event(std::chrono::milliseconds timeout) override;
     void wake() override;
     void beep(Beep kind) override;
@@ -43,7 +43,7 @@ private:
     bool create(std::string& error);
     void open_audio();
     void translate(const SDL_Event& event);
-    void pointer(InputKind kind, int window_x, int window_y);
+    void pointer(DisplayEventKind kind, int window_x, int window_y);
 
     Size m_size;
     int m_zoom;
@@ -54,7 +54,7 @@ private:
     int m_audio_rate = 0;
     std::uint32_t m_wake_event = 0;
     bool m_pointer_down = false;
-    std::deque<InputEvent> m_pending;
+    std::deque<DisplayEvent> m_pending;
 };
 
 }  // namespace zel::platform

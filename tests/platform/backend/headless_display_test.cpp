@@ -33,13 +33,13 @@ TEST(HeadlessDisplay, InjectedInputArrivesInOrderAndWakesAWait) {
 
     std::thread injector([&] {
         std::this_thread::sleep_for(20ms);
-        display.inject(InputEvent::key_down(13));
-        display.inject(InputEvent::pointer(InputKind::PointerDown, {5, 6}));
+        display.inject(DisplayEvent::key_down(13));
+        display.inject(DisplayEvent::pointer(DisplayEventKind::PointerDown, {5, 6}));
     });
     EXPECT_TRUE(display.wait_event(10s));
     injector.join();
-    EXPECT_EQ(display.poll_event(), InputEvent::key_down(13));
-    EXPECT_EQ(display.poll_event(), InputEvent::pointer(InputKind::PointerDown, {5, 6}));
+    EXPECT_EQ(display.poll_event(), DisplayEvent::key_down(13));
+    EXPECT_EQ(display.poll_event(), DisplayEvent::pointer(DisplayEventKind::PointerDown, {5, 6}));
     EXPECT_FALSE(display.poll_event());
 
     // A wake without input ends the wait early and reports no input.

@@ -25,8 +25,8 @@ protected:
         ASSERT_TRUE(m_display) << error;
     }
 
-    std::vector<InputEvent> drain() {
-        std::vector<InputEvent> events;
+    std::vector<DisplayEvent> drain() {
+        std::vector<DisplayEvent> events;
         while (auto e = m_display->poll_event()) events.push_back(*e);
         return events;
     }
@@ -74,11 +74,11 @@ TEST_F(SdlDisplayTest, PointerPositionsAreScaledBackToScreenPixels) {
     finger.tfinger.y = 0.25f;
     push(finger);
 
-    const std::vector<InputEvent> expected{
-        InputEvent::pointer(InputKind::PointerDown, {50, 30}),
-        InputEvent::pointer(InputKind::PointerMove, {100, 150}),
-        InputEvent::pointer(InputKind::PointerUp, {50, 30}),
-        InputEvent::pointer(InputKind::PointerDown, {120, 80}),
+    const std::vector<DisplayEvent> expected{
+        DisplayEvent::pointer(DisplayEventKind::PointerDown, {50, 30}),
+        DisplayEvent::pointer(DisplayEventKind::PointerMove, {100, 150}),
+        DisplayEvent::pointer(DisplayEventKind::PointerUp, {50, 30}),
+        DisplayEvent::pointer(DisplayEventKind::PointerDown, {120, 80}),
     };
     EXPECT_EQ(drain(), expected);
 }
@@ -104,10 +104,10 @@ TEST_F(SdlDisplayTest, KeysGiveVirtualKeyCodesAndCharacters) {
     quit.type = SDL_QUIT;
     push(quit);
 
-    const std::vector<InputEvent> expected{
-        InputEvent::key_down(13), InputEvent::typed('\r'), InputEvent::key_up(13),
-        InputEvent::key_down('A'), InputEvent::typed('a'), InputEvent::typed(0xB0),
-        InputEvent::key_down(38),  InputEvent::key_down('7'), InputEvent::quit(),
+    const std::vector<DisplayEvent> expected{
+        DisplayEvent::key_down(13), DisplayEvent::typed('\r'), DisplayEvent::key_up(13),
+        DisplayEvent::key_down('A'), DisplayEvent::typed('a'), DisplayEvent::typed(0xB0),
+        DisplayEvent::key_down(38),  DisplayEvent::key_down('7'), DisplayEvent::quit(),
     };
     EXPECT_EQ(drain(), expected);
 }

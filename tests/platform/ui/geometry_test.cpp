@@ -1,4 +1,4 @@
-#include "platform/ui/geometry.h"
+#include "platform/gfx/geometry.h"
 #include "platform/ui/keys.h"
 #include "platform/ui/message.h"
 
@@ -18,9 +18,9 @@ TEST(Rect, IntersectAndUniteKeepTheExclusiveEdges) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.a.left << "," << c.a.top << " with " << c.b.left << "," << c.b.top);
-        EXPECT_EQ(c.a.intersect(c.b), c.intersection);
-        EXPECT_EQ(c.b.intersect(c.a), c.intersection);
-        EXPECT_EQ(c.a.unite(c.b), c.union_);
+        EXPECT_EQ(c.a.intersected(c.b), c.intersection);
+        EXPECT_EQ(c.b.intersected(c.a), c.intersection);
+        EXPECT_EQ(c.a.united(c.b), c.union_);
     }
     EXPECT_TRUE(Rect::from_size(3, 4, 2, 2).contains({4, 5}));
     EXPECT_FALSE(Rect::from_size(3, 4, 2, 2).contains({5, 5}));
