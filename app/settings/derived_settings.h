@@ -20,6 +20,8 @@ struct LayoutSizes {
 struct ChannelGroupScale {
     float profile_factor = 0.0f;
     float bar_factor = 0.0f;
+
+    bool operator==(const ChannelGroupScale&) const = default;
 };
 
 struct DerivedSettings {

@@ -11,7 +11,7 @@ namespace {
 struct Punctuation {
     char plain;
     char shifted;
-    int key_code;
+    KeyCode key_code;
 };
 
 // The US layout's punctuation keys and the codes of their virtual keys.
@@ -41,13 +41,13 @@ constexpr std::array kNamedKeys{
 }  // namespace
 
 std::optional<KeyStroke> key_for_character(char32_t c) {
-    if (c >= 'a' && c <= 'z') return KeyStroke{static_cast<int>(c - 'a' + 'A'), c, false};
-    if (c >= 'A' && c <= 'Z') return KeyStroke{static_cast<int>(c), c, true};
-    if (c >= '0' && c <= '9') return KeyStroke{static_cast<int>(c), c, false};
+    if (c >= 'a' && c <= 'z') return KeyStroke{static_cast<KeyCode>(c - 'a' + 'A'), c, false};
+    if (c >= 'A' && c <= 'Z') return KeyStroke{static_cast<KeyCode>(c), c, true};
+    if (c >= '0' && c <= '9') return KeyStroke{static_cast<KeyCode>(c), c, false};
     if (c == ' ') return KeyStroke{key::space, c, false};
     if (const auto i = kShiftedDigits.find(static_cast<char>(c));
         c < 0x80 && i != std::string_view::npos) {
-        return KeyStroke{static_cast<int>('0' + i), c, true};
+        return KeyStroke{static_cast<KeyCode>('0' + i), c, true};
     }
     for (const Punctuation& p : kPunctuation) {
         if (c == static_cast<char32_t>(p.plain)) return KeyStroke{p.key_code, c, false};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <type_traits>
 #include <typeinfo>
 #include <utility>
 
@@ -16,7 +17,12 @@ public:
     // the window is still running.
     template <class T, class... Args>
     static UserData owned(Args&&... args) {
-        return UserData(std::make_shared<T>(std::forward<Args>(args)...), typeid(T));
+        // Braces for aggregates: not every compiler we build with forms them from parentheses.
+        if constexpr (std::is_aggregate_v<T>) {
+            return UserData(std::shared_ptr<T>(new T{std::forward<Args>(args)...}), typeid(T));
+        } else {
+            return UserData(std::make_shared<T>(std::forward<Args>(args)...), typeid(T));
+        }
     }
 
     // The caller keeps the object alive for the window's whole life.

@@ -15,7 +15,7 @@ namespace {
 
 struct KeyMapping {
     SDL_Keycode sdl;
-    int key_code;
+    KeyCode key_code;
     char32_t character;  // typed by the key itself, as text input sends none for these
 };
 
@@ -36,8 +36,8 @@ KeyMapping map_key(SDL_Keycode sym) {
     for (const KeyMapping& k : kSpecialKeys) {
         if (k.sdl == sym) return k;
     }
-    if (sym >= SDLK_F1 && sym <= SDLK_F12) return {sym, key::f1 + (sym - SDLK_F1), 0};
-    if (sym >= SDLK_KP_1 && sym <= SDLK_KP_9) return {sym, key::numpad0 + 1 + (sym - SDLK_KP_1), 0};
+    if (sym >= SDLK_F1 && sym <= SDLK_F12) return {sym, key::f1 + static_cast<KeyCode>(sym - SDLK_F1), 0};
+    if (sym >= SDLK_KP_1 && sym <= SDLK_KP_9) return {sym, key::numpad0 + 1 + static_cast<KeyCode>(sym - SDLK_KP_1), 0};
     if (sym == SDLK_KP_0) return {sym, key::numpad0, 0};
     // Letters, digits and punctuation: SDL gives the unshifted character of the key.
     if (sym > 0 && sym < 0x80) {
