@@ -4,6 +4,7 @@
 #include "app/run/run_objects.h"
 #include "app/settings/derived_settings.h"
 #include "app/settings/settings.h"
+#include "instruments/grad601/reading_counters.h"
 #include "instruments/records/record_writer.h"
 #include "platform/clock/clock.h"
 #include "platform/files/record_file.h"
@@ -33,6 +34,7 @@ struct AppState {
 
     RunStatus run_status;
     RunObjects run;
+    ReadingCounters readings;
     PortHandles ports;
 
     platform::RecordFile data_file;

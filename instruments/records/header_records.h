@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/build_config.h"
+#include "app/catalogue/screen_kind.h"
 #include "instruments/records/record.h"
 
 // The header block that opens every data file: the tag line, the file-name line, the GPS-setup
@@ -12,7 +13,6 @@
 namespace zel {
 
 enum class SurveyMode : int { Auto = 0, Wheel = 1, Manual = 2 };
-enum class Orientation { Landscape, Portrait };
 
 // The values in force when the file is created: exactly what the header records read.
 struct HeaderValues {
