@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <limits>
 
@@ -19,18 +20,20 @@ int trunc_to_int(double v) {
 void even_lines(GridTable& g, int n) {
     static constexpr double kFractions[] = {0.2, 0.4, 0.6, 0.8};
     g.p[0] = 4;
-    for (int k = 0; k < 4; ++k) g.p[static_cast<std::size_t>(k + 1)] = trunc_to_int(n - kFractions[k] * (n + 1));
+    for (int k = 0; k < 4; ++k) g.p[static_cast<std::size_t>(k + 1)] = trunc_to_int(n - kFractions[k] * (n + 1.0));
 }
 
 // The long side's pixel extent over the short side's, rounded. With the zero line on the very
 // edge the short side has no pixels: the quotient would divide by zero, and the long side is
 // then as long as can be, so the ratio counts as large.
 int rounded_side_ratio(int y0, int n) {
+    // 64-bit differences: a wild factor can put the zero row anywhere in the int range.
+    const std::int64_t y = y0;
     const bool upper_half = y0 < n / 2;
-    const float numerator = upper_half ? static_cast<float>(y0 - n) : static_cast<float>(-y0);
-    const float denominator = upper_half ? static_cast<float>(-y0) : static_cast<float>(y0 - n);
-    if (denominator == 0.0f) return numerator == 0.0f ? 0 : std::numeric_limits<int>::max();
-    const float r = numerator / denominator;
+    const std::int64_t numerator = upper_half ? y - n : -y;
+    const std::int64_t denominator = upper_half ? -y : y - n;
+    if (denominator == 0) return numerator == 0 ? 0 : std::numeric_limits<int>::max();
+    const float r = static_cast<float>(numerator) / static_cast<float>(denominator);
     return trunc_to_int(static_cast<double>(r) + 0.5);
 }
 
