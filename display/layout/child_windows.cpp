@@ -28,13 +28,13 @@ std::array<bool, kLoggingButtonCount> monitor_buttons_disabled_at_creation(const
     return {true, true, false, true};
 }
 
-std::vector<ChildWindowSpec> logging_child_windows(const ScreenMeasurements& m, const LoggingLayout& l,
+std::vector<ChildWindowPlan> logging_child_windows(const ScreenMeasurements& m, const LoggingLayout& l,
                                                    const BuildConfig& build) {
     const ProfileArea& p = l.profile;
     const Visibility below_zero = build.below_zero() ? Visibility::Visible : Visibility::Hidden;
     const Visibility zero_and_above = build.below_zero() ? Visibility::Hidden : Visibility::Visible;
 
-    std::vector<ChildWindowSpec> children{
+    std::vector<ChildWindowPlan> children{
         {ChildKind::Profile, "CurveWnd", kProfileWindowId, {}, Rect::from_size(p.x0 - 1, p.y0 - 1, p.width, p.height),
          Visibility::Visible, true},
         {ChildKind::SpeedBar, "SpeedbarWnd", kSpeedBarId, {},

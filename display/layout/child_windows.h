@@ -38,7 +38,7 @@ inline constexpr int kFirstLoggingButtonId = 460;
 inline constexpr int kLoggingButtonCount = 4;
 inline constexpr std::string_view kButtonClassName = "BUTTON";
 
-struct ChildWindowSpec {
+struct ChildWindowPlan {
     ChildKind kind;
     std::string_view class_name;
     int id;
@@ -50,7 +50,7 @@ struct ChildWindowSpec {
 
 // In creation order: profile, speed bar, the three bar windows, the monitor row, the stand-by
 // row, Pause.
-std::vector<ChildWindowSpec> logging_child_windows(const ScreenMeasurements& m, const LoggingLayout& layout,
+std::vector<ChildWindowPlan> logging_child_windows(const ScreenMeasurements& m, const LoggingLayout& layout,
                                                    const BuildConfig& build);
 
 // Buttons of a row stand side by side in portrait and stacked in landscape.
