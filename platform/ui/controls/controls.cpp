@@ -82,6 +82,18 @@ ControlStyle control_style(Window window) {
     return static_cast<ControlStyle>(static_cast<std::uint32_t>(window.send(ctl::get_info)) >> 8);
 }
 
+bool takes_focus(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::PushButton:
+    case ControlKind::Edit:
+    case ControlKind::ComboBox:
+    case ControlKind::ListBox:
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton: return true;
+    default: return false;
+    }
+}
+
 void notify_parent(Window control, std::uint16_t code) {
     Window parent = control.parent();
     parent.send(msg::command, make_wparam(static_cast<std::uint16_t>(control.control_id()), code),

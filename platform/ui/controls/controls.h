@@ -30,10 +30,9 @@ enum class ControlStyle : std::uint32_t {
     RightAligned = 1 << 3,    // static: text flush right
     VerticalScroll = 1 << 4,  // list box: a scroll bar when the items do not fit
     Border = 1 << 5,          // edit and static: a frame
-    TabStop = 1 << 6,         // Tab stops here
-    Group = 1 << 7,           // starts a group of radio buttons
-    Disabled = 1 << 8,
-    Hidden = 1 << 9,
+    Group = 1 << 6,           // starts a group of radio buttons
+    Disabled = 1 << 7,
+    Hidden = 1 << 8,
 };
 constexpr ControlStyle operator|(ControlStyle a, ControlStyle b) {
     return static_cast<ControlStyle>(static_cast<std::uint32_t>(a) | static_cast<std::uint32_t>(b));
@@ -57,6 +56,8 @@ Window create_control(Window parent, const ControlSpec& spec);
 // What a window is, as its get_info message answers; None and no style for other windows.
 ControlKind control_kind(Window window);
 ControlStyle control_style(Window window);
+// Buttons, edits and lists take the focus (and Tab stops there); statics and group boxes do not.
+bool takes_focus(ControlKind kind);
 
 // A control tells its parent: command message, id in the low word, code in the high word.
 void notify_parent(Window control, std::uint16_t code);

@@ -14,7 +14,7 @@ protected:
 
 TEST_F(ListTest, ListBoxSelectsByTapAndKeysAndTellsOnlyTheOperatorsChanges) {
     Window list = create_control(host, {ControlKind::ListBox, 810, "", {10, 10, 110, 10 + 2 + 4 * row_height()},
-                                        ControlStyle::VerticalScroll | ControlStyle::TabStop});
+                                        ControlStyle::VerticalScroll});
     for (const char* port : kPorts) add_string(list, port);
     EXPECT_EQ(item_count(list), 8);
     EXPECT_EQ(set_selection(list, 8), -1);
@@ -89,7 +89,7 @@ protected:
     void SetUp() override {
         ListTest::SetUp();
         below = create_control(host, {ControlKind::PushButton, 99, "Below", {10, 40, 110, 100}});
-        combo = create_control(host, {ControlKind::ComboBox, 811, "", {10, 10, 110, 100}, ControlStyle::TabStop});
+        combo = create_control(host, {ControlKind::ComboBox, 811, "", {10, 10, 110, 100}});
         for (const char* unit : {"meters", "feet", "US Survey Feet"}) combo_add(combo, unit);
         set_selection(combo, 0);
         pump();
