@@ -92,6 +92,7 @@ LResult on_paint(Window w, MessageId, WParam, LParam) {
     Screen* screen = Screen::of(w);
     if (d == nullptr || screen == nullptr || d->icon == MessageIcon::None) return 0;
     Painter p = screen->painter(w);
+    if (const Font* mark = screen->font({"MS Sans Serif", d->icon_rect.height() * 3 / 4, 700})) p.set_font(mark);
     paint_icon(p, d->icon_rect, d->icon);
     return 0;
 }
@@ -133,41 +134,64 @@ int icon_size(const Font* font) { return 2 * (font != nullptr ? font->metrics().
 
 }  // namespace
 
+namespace {
+
+bool single_character(std::string_view text) {
+    std::size_t pos = 0;
+    next_code_point(text, pos);
+    return pos >= text.size();
+}
+
+std::string without_trailing_spaces(std::string line) {
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    return line;
+}
+
+// Cuts the longest head that fits (at least one character) off a line that is too wide.
+std::string cut_head(const Font& font, std::string& line, int width) {
+    std::size_t cut = 0;
+    std::size_t next = 0;
+    while (next < line.size()) {
+        std::size_t after = next;
+        next_code_point(line, after);
+        if (cut > 0 && font.text_width(std::string_view(line).substr(0, after)) > width) break;
+        cut = next = after;
+    }
+    std::string head = line.substr(0, cut);
+    line.erase(0, cut);
+    return head;
+}
+
+void wrap_paragraph(const Font& font, std::string_view paragraph, int width, std::vector<std::string>& lines) {
+    std::string line;
+    std::size_t pos = 0;
+    while (true) {
+        std::size_t space = paragraph.find(' ', pos);
+        std::string_view word = paragraph.substr(pos, space == std::string_view::npos ? std::string_view::npos : space - pos);
+        std::string candidate = line.empty() ? std::string(word) : line + " " + std::string(word);
+        if (line.empty() || font.text_width(candidate) <= width) {
+            line = std::move(candidate);
+        } else {
+            lines.push_back(without_trailing_spaces(line));
+            line = std::string(word);  // an empty word of a double space starts nothing
+        }
+        // A word wider than the box alone is broken between its characters.
+        while (font.text_width(line) > width && !single_character(line)) lines.push_back(cut_head(font, line, width));
+        if (space == std::string_view::npos) break;
+        pos = space + 1;
+    }
+    lines.push_back(line);
+}
+
+}  // namespace
+
 std::vector<std::string> wrap_text(const Font& font, std::string_view text, int width) {
     std::vector<std::string> lines;
     std::size_t start = 0;
-    while (start <= text.size()) {
+    while (true) {
         std::size_t end = text.find('\n', start);
-        std::string_view paragraph = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
-        std::string line;
-        std::size_t pos = 0;
-        while (pos < paragraph.size()) {
-            std::size_t space = paragraph.find(' ', pos);
-            std::string_view word = paragraph.substr(pos, space == std::string_view::npos ? std::string_view::npos : space - pos);
-            std::string candidate = line.empty() ? std::string(word) : line + " " + std::string(word);
-            if (font.text_width(candidate) <= width || line.empty()) {
-                line = candidate;
-            } else {
-                lines.push_back(line);
-                line = std::string(word);
-            }
-            // A word wider than the box alone is broken between its characters.
-            while (font.text_width(line) > width) {
-                std::size_t cut = 0;
-                std::size_t next = 0;
-                while (next < line.size()) {
-                    std::size_t after = next;
-                    next_code_point(line, after);
-                    if (cut > 0 && font.text_width(std::string_view(line).substr(0, after)) > width) break;
-                    cut = next = after;
-                }
-                lines.push_back(line.substr(0, cut));
-                line.erase(0, cut);
-            }
-            if (space == std::string_view::npos) break;
-            pos = space + 1;
-        }
-        lines.push_back(line);
+        wrap_paragraph(font, text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start),
+                       width, lines);
         if (end == std::string_view::npos) break;
         start = end + 1;
     }
