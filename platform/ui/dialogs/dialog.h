@@ -45,7 +45,8 @@ inline constexpr MessageId init = 272;
 // handler answers 1 for what it handled and 0 otherwise. What no handler takes gets the default:
 // Enter presses the focused push button or else the default button (OK without one), Escape
 // presses Cancel, Tab and the arrows move the focus, and OK or Cancel that the procedure leaves
-// alone end the dialog with their id.
+// alone end the dialog with their id. The procedure sees init, command, paint (after the frame),
+// key_down, character, timer, close, destroy and pointer_down.
 struct DialogEntry {
     MessageId message;
     MessageHandler handler;

@@ -80,6 +80,14 @@ TEST_F(EditTest, DialogKeysGoToTheParentAndTypingKeysDoNot) {
     EXPECT_EQ(edit.text(), "ab");
 }
 
+TEST_F(EditTest, FocusComingAndGoingIsTold) {
+    Window other = create_control(host, {ControlKind::Edit, 9, "", {10, 40, 110, 58}});
+    other.focus();
+    edit.focus();
+    EXPECT_EQ(take_commands(), (Commands{{865, notify::kill_focus}, {9, notify::set_focus},
+                                         {9, notify::kill_focus}, {865, notify::set_focus}}));
+}
+
 TEST_F(EditTest, TapPlacesTheCaretAndLongTextScrollsToKeepItInView) {
     type("0123456789012345678901234567890123456789");
     pump();
