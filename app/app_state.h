@@ -4,6 +4,7 @@
 #include "app/run/run_objects.h"
 #include "app/settings/derived_settings.h"
 #include "app/settings/settings.h"
+#include "gps/nmea/gps_input.h"
 #include "instruments/records/record_writer.h"
 #include "platform/clock/clock.h"
 #include "platform/files/record_file.h"
@@ -34,6 +35,7 @@ struct AppState {
     RunStatus run_status;
     RunObjects run;
     PortHandles ports;
+    GpsInput gps;
 
     platform::RecordFile data_file;
     RecordWriter records;
