@@ -19,6 +19,7 @@
 #include "instruments/grad601/grad601_reader.h"
 #include "platform/ui/window_system.h"
 #include "serial/port/port_config.h"
+#include "serial/reader/reader_loop.h"
 #include "tests/support/pseudo_terminal.h"
 
 namespace zel {
@@ -69,6 +70,28 @@ std::string repeat_to(const std::string& unit, std::size_t size) {
     while (out.size() < size) out += unit;
     return out;
 }
+
+// The port alone: the common read loop with framing that only counts line feeds. The readers'
+// rates are best read against this one on the same machine.
+void BM_ReaderLoopThroughPty(benchmark::State& state) {
+    Rig rig;
+    rig.app.ports.open(PortRole::Gps, rig.pty.path(), gps_port_config({}));
+    std::thread reader([&] {
+        run_reader_loop(rig.app.ports.port(PortRole::Gps), ReaderStart::Keep, [](std::uint8_t b) {
+            if (b == '\n') g_handled.fetch_add(1, std::memory_order_relaxed);
+        });
+    });
+    const std::string sentence = "$PBAR,1234.5,-567.8\r\n";
+    const std::string batch = repeat_to(sentence, 256 * 1024);
+    const long lines = static_cast<long>(batch.size() / sentence.size());
+    for (auto _ : state) {
+        if (!rig.play(batch, lines)) state.SkipWithError("bytes were lost");
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * batch.size()));
+    rig.app.ports.close(PortRole::Gps);
+    reader.join();
+}
+BENCHMARK(BM_ReaderLoopThroughPty)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 
 void BM_Grad601ReaderThroughPty(benchmark::State& state) {
     Rig rig;

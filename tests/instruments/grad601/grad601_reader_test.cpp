@@ -195,7 +195,8 @@ TEST(Grad601SimulatedSentence, ValuesSpanTheirRangesInSinglePrecision) {
     };
     for (const Case& c : {Case{0, 0, "$PBAR,1100,1200"}, Case{32767, 32767, "$PBAR,1800,3600"},
                           Case{16384, 16384, "$PBAR,1450,2400"}, Case{1, 13, "$PBAR,1100,1200"},
-                          Case{47, 14, "$PBAR,1101,1201"}}) {
+                          Case{47, 14, "$PBAR,1101,1201"},
+                          Case{9598, 9598, "$PBAR,1305,1903"}}) {  // 1902 in double precision
         SCOPED_TRACE(c.text);
         const auto text = simulated_grad601_sentence(c.random1, c.random2);
         EXPECT_EQ(std::string(text.data()), c.text);
