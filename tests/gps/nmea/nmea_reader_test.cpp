@@ -74,18 +74,26 @@ Expected expected_for(const std::string& bytes, const GpsSentenceContext& contex
     return e;
 }
 
-// Plays the receiver from its own thread, so the window thread is free to serve the reader.
+// Plays the receiver from its own thread, so the window thread is free to serve the reader. The
+// port is written without blocking, so a receiver whose reader has gone can still be stopped.
 class Receiver {
 public:
     explicit Receiver(const test::PseudoTerminal& pty) : m_pty(pty) {}
     ~Receiver() { stop(); }
     void play(std::string bytes) {
-        m_thread = std::thread([this, bytes = std::move(bytes)] { m_pty.send(bytes); });
+        start([this, bytes = std::move(bytes)] {
+            for (std::size_t at = 0; at < bytes.size() && !m_stop.load();) {
+                const ssize_t n = ::write(m_pty.master(), bytes.data() + at, bytes.size() - at);
+                if (n > 0)
+                    at += static_cast<std::size_t>(n);
+                else
+                    std::this_thread::sleep_for(1ms);
+            }
+        });
     }
-    // Sends the sentence again and again until stopped, never blocking on a full port.
+    // Sends the sentence again and again until stopped.
     void repeat(std::string sentence) {
-        ::fcntl(m_pty.master(), F_SETFL, ::fcntl(m_pty.master(), F_GETFL) | O_NONBLOCK);
-        m_thread = std::thread([this, sentence = std::move(sentence)] {
+        start([this, sentence = std::move(sentence)] {
             while (!m_stop.load()) {
                 (void)::write(m_pty.master(), sentence.data(), sentence.size());
                 std::this_thread::sleep_for(1ms);
@@ -98,6 +106,12 @@ public:
     }
 
 private:
+    template <typename Body>
+    void start(Body body) {
+        ::fcntl(m_pty.master(), F_SETFL, ::fcntl(m_pty.master(), F_GETFL) | O_NONBLOCK);
+        m_thread = std::thread(std::move(body));
+    }
+
     const test::PseudoTerminal& m_pty;
     std::atomic<bool> m_stop{false};
     std::thread m_thread;
