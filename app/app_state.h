@@ -4,6 +4,7 @@
 #include "app/run/run_objects.h"
 #include "app/settings/derived_settings.h"
 #include "app/settings/settings.h"
+#include "gps/nmea/gps_input.h"
 #include "instruments/grad601/reading_counters.h"
 #include "instruments/records/record_writer.h"
 #include "platform/clock/clock.h"
@@ -36,6 +37,7 @@ struct AppState {
     RunObjects run;
     ReadingCounters readings;
     PortHandles ports;
+    GpsInput gps;
 
     platform::RecordFile data_file;
     RecordWriter records;

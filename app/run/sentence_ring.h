@@ -49,13 +49,20 @@ public:
         return true;
     }
 
-    // Reader side. A full ring means the window thread is far behind; the reader waits for room
-    // rather than drop a reading, and gives up only when told to stop (its port was closed).
+    // Reader side. A full ring means the window thread is behind; the reader waits for room
+    // rather than drop a reading, and gives up only when told to stop (its port was closed). It
+    // first yields, because room usually comes within microseconds in a burst and a millisecond
+    // asleep would cap the reader well below the port's rate; a window thread that stays busy
+    // longer gets the core to itself.
     template <typename StopPredicate>
     bool push(std::string_view sentence, platform::Tick start_tick, StopPredicate should_stop) {
-        while (!try_push(sentence, start_tick)) {
+        constexpr int kYields = 1000;
+        for (int tries = 0; !try_push(sentence, start_tick); ++tries) {
             if (should_stop()) return false;
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            if (tries < kYields)
+                std::this_thread::yield();
+            else
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
         return true;
     }
