@@ -22,6 +22,18 @@ WindowId WindowSystem::key_target() const {
 // A pointer press goes to the top-most window under it and captures the pointer, so the
 // release reaches the same window (in its client coordinates, which may lie outside it) and
 // a button can tell a tap from a slide off it. A press outside every window goes nowhere.
+// A held capture takes every pointer event; top-most shell windows take presses also under a
+// modal window, as the shell's own windows do.
+WindowId WindowSystem::pointer_target(MessageId message, Point screen) const {
+    if (m_tree.find(m_held_capture) != nullptr) return m_held_capture;
+    if (message != msg::pointer_down && m_capture != kNoWindow) return m_capture;
+    WindowId modal = modal_root();
+    if (modal != kNoWindow) {
+        if (WindowId shell = m_tree.hit_test_topmost(screen); shell != kNoWindow) return shell;
+    }
+    return m_tree.hit_test(screen, modal);
+}
+
 void WindowSystem::deliver_input(MessageId message, WParam code, Point screen) {
     WindowId target = kNoWindow;
     switch (message) {
@@ -31,15 +43,15 @@ void WindowSystem::deliver_input(MessageId message, WParam code, Point screen) {
         dispatch(key_target(), message, code, 0);
         return;
     case msg::pointer_down:
-        target = m_tree.hit_test(screen, modal_root());
+        target = pointer_target(message, screen);
         m_capture = target;
         break;
     case msg::pointer_up:
-        target = m_capture != kNoWindow ? m_capture : m_tree.hit_test(screen, modal_root());
+        target = pointer_target(message, screen);
         m_capture = kNoWindow;
         break;
     case msg::pointer_move:
-        target = m_capture != kNoWindow ? m_capture : m_tree.hit_test(screen, modal_root());
+        target = pointer_target(message, screen);
         break;
     default:
         return;
