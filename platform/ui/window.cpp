@@ -45,6 +45,14 @@ Window Window::child(int control_id) const {
     return {};
 }
 
+std::vector<Window> Window::children() const {
+    const WindowRecord* r = m_system ? m_system->record(m_id) : nullptr;
+    std::vector<Window> result;
+    if (r == nullptr) return result;
+    for (WindowId id : r->children) result.emplace_back(m_system, id);
+    return result;
+}
+
 Rect Window::rect() const {
     const WindowRecord* r = m_system ? m_system->record(m_id) : nullptr;
     return r ? r->rect : Rect{};

@@ -39,6 +39,8 @@ public:
     Window parent() const;
     // The child with this control id, or a null handle.
     Window child(int control_id) const;
+    // Bottom to top: creation order, unless one was raised.
+    std::vector<Window> children() const;
 
     // Position and size in the parent's client area (the screen for a top-level window).
     Rect rect() const;
