@@ -5,9 +5,11 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "platform/backend/headless/headless_display.h"
@@ -24,12 +26,19 @@ protected:
     struct Owner {
         std::vector<WParam> commands;
         std::function<void(Window, MessageId)> react;
+        std::function<void()> when_shown;
     };
+    static constexpr TimerId kWhenShownTimer = 77;
 
     static LResult owner_proc(Window w, MessageId m, WParam wp, LParam) {
         Owner* o = w.data<Owner>();
         if (o == nullptr) return 0;
         if (m == msg::command) o->commands.push_back(wp);
+        if (m == msg::timer && wp == kWhenShownTimer) {
+            w.kill_timer(kWhenShownTimer);
+            if (o->when_shown) std::exchange(o->when_shown, {})();
+            return 0;
+        }
         if (o->react) o->react(w, m);
         return 0;
     }
@@ -63,6 +72,24 @@ protected:
         ui.post_input(InputEvent::pointer_up(at));
     }
     Color at(int x, int y) const { return screen->framebuffer().pixel(x, y); }
+
+    // Runs `action` once from the owner's timer: inside whatever modal loop runs by then, after
+    // the input before it and the paints it caused, as an operator acts on what is shown.
+    void when_shown(std::function<void()> action) {
+        owner_state.when_shown = std::move(action);
+        owner.set_timer(kWhenShownTimer, 1);
+        clock.advance(1);
+    }
+    // The first screen point inside `area` showing colour c; (-1, -1) when there is none.
+    Point find_colour(Color c, const Rect& area) const {
+        for (int y = area.top; y < area.bottom; ++y) {
+            for (int x = area.left; x < area.right; ++x) {
+                if (at(x, y) == c) return {x, y};
+            }
+        }
+        return {-1, -1};
+    }
+    static Point centre(const Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
     // Runs a modal call; a test whose modal loop never ends fails by quitting it instead of
     // hanging the suite.
