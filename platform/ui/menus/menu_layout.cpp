@@ -2,18 +2,11 @@
 
 #include <algorithm>
 
-#include "platform/ui/menus/menu_label.h"
+#include "platform/ui/controls/control_look.h"
 
 namespace zel::platform {
 
 namespace {
-
-constexpr Color kFace = colors::light_grey;
-constexpr Color kText = colors::black;
-constexpr Color kGreyText = rgb(128, 128, 128);
-constexpr Color kShadow = rgb(128, 128, 128);
-constexpr Color kHighlight = rgb(0, 0, 128);
-constexpr Color kHighlightText = colors::white;
 
 constexpr int kFallbackTextHeight = 13;
 constexpr int kBorder = 2;          // the frame and one pixel of face inside it
@@ -51,29 +44,20 @@ void draw_arrow(Painter& p, const Rect& column, Color c) {
     for (int k = 0; k < 4; ++k) p.fill_rect({x + k, cy - 3 + k, x + k + 1, cy + 4 - k}, c);
 }
 
-void draw_label(Painter& p, Point at, const MenuLabel& label, Color c) {
-    p.set_text_color(c);
-    p.draw_text(at, label.text);
-    if (label.mark == std::string::npos || p.font() == nullptr) return;
-    int x = at.x + p.measure_text(std::string_view(label.text).substr(0, label.mark)).width;
-    int w = p.measure_text(std::string_view(label.text).substr(label.mark, 1)).width;
-    int y = at.y + p.font()->metrics().ascent + 1;
-    p.fill_rect({x, y, x + w, y + 1}, c);
-}
-
 void paint_entry(Painter& p, const MenuEntry& e, const Rect& row, const Columns& cols, bool selected) {
     if (e.separator()) {
         int y = row.top + row.height() / 2 - 1;
-        p.fill_rect({row.left + 2, y, row.right - 2, y + 1}, kShadow);
+        p.fill_rect({row.left + 2, y, row.right - 2, y + 1}, look::shadow);
         p.fill_rect({row.left + 2, y + 1, row.right - 2, y + 2}, colors::white);
         return;
     }
-    if (selected) p.fill_rect(row, kHighlight);
-    Color text = e.disabled() ? kGreyText : (selected ? kHighlightText : kText);
+    if (selected) p.fill_rect(row, look::highlight);
+    Color text = e.disabled() ? look::grey_text : (selected ? look::highlight_text : look::text);
     p.set_pen(Pen::solid(text));
     if (e.checked()) draw_check(p, {row.left, row.top, row.left + cols.check, row.bottom});
     if (e.opens_submenu()) draw_arrow(p, {row.right - cols.arrow, row.top, row.right, row.bottom}, text);
-    draw_label(p, {row.left + cols.check, row.top + kTextMargin}, parse_menu_label(e.text), text);
+    draw_label(p, {row.left + cols.check, row.top, row.right - cols.arrow, row.bottom}, parse_mnemonic(e.text),
+               Align::Left, text);
 }
 
 }  // namespace
@@ -83,7 +67,7 @@ MenuGeometry layout_menu(const Menu& menu, const Font* font) {
     int text_width = 0;
     if (font != nullptr) {
         for (const MenuEntry& e : menu.entries()) {
-            text_width = std::max(text_width, font->text_width(parse_menu_label(e.text).text));
+            text_width = std::max(text_width, font->text_width(parse_mnemonic(e.text).text));
         }
     }
     int width = 2 * kBorder + cols.check + text_width + kTextGap + cols.arrow;
@@ -121,10 +105,8 @@ Rect place_submenu(Size size, const Rect& item_on_screen, const Rect& parent_on_
 
 void paint_menu(Painter& p, const Menu& menu, const MenuGeometry& geometry, int highlight) {
     Rect all = Rect::from_size({0, 0}, geometry.size);
-    p.fill_rect(all, kFace);
-    p.set_pen(Pen::solid(kText));
-    p.set_brush(Brush::null());
-    p.draw_rect(all);
+    p.fill_rect(all, look::face);
+    draw_frame(p, all, look::frame);
     Columns cols = columns_for(p.font());
     for (std::size_t i = 0; i < menu.entries().size(); ++i) {
         paint_entry(p, menu.entries()[i], geometry.items[i], cols, static_cast<int>(i) == highlight);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/ui/menus/menu_label.h"
+#include "platform/ui/controls/control_look.h"
 
 namespace zel::platform {
 
@@ -72,7 +72,7 @@ void MenuTracker::mnemonic(KeyCode key) {
     const auto& entries = level.menu.entries();
     std::vector<int> matches;
     for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
-        if (!entries[i].separator() && menu_mnemonic(entries[i].text) == key) matches.push_back(i);
+        if (!entries[i].separator() && static_cast<KeyCode>(mnemonic_key(entries[i].text)) == key) matches.push_back(i);
     }
     if (matches.empty()) return;
     if (matches.size() == 1) {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/ui/menus/menu_label.h"
 #include "platform/ui/menus/menu_layout.h"
 
 namespace zel::platform {
@@ -30,26 +29,6 @@ TEST(Menu, ResourcesAreFoundByIdAndLoadedAsChangeableCopies) {
     EXPECT_FALSE(popup.entries()[0].disabled());
     EXPECT_FALSE(Menu(kPopup).entries()[0].disabled());  // the resource itself is unchanged
     EXPECT_TRUE(popup.submenu(7).empty());
-}
-
-TEST(MenuLabel, AmpersandMarksTheMnemonic) {
-    struct Case {
-        const char* text;
-        const char* shown;
-        std::size_t mark;
-        KeyCode key;
-    } cases[] = {
-        {"E&xit", "Exit", 1, 'X'},   {"&1 High", "1 High", 0, '1'},   {"Speed &Bar", "Speed Bar", 6, 'B'},
-        {"A&&B", "A&B", std::string::npos, 0}, {"Plain", "Plain", std::string::npos, 0},
-        {"Trailing&", "Trailing&", std::string::npos, 0}, {"&&&Go", "&Go", 1, 'G'},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        MenuLabel label = parse_menu_label(c.text);
-        EXPECT_EQ(label.text, c.shown);
-        EXPECT_EQ(label.mark, c.mark);
-        EXPECT_EQ(menu_mnemonic(c.text), c.key);
-    }
 }
 
 TEST(MenuPlacement, PopupsStayOnTheScreen) {
