@@ -7,6 +7,7 @@
 #include <condition_variable>
 #include <functional>
 #include <memory>
+#include <string>
 #include <mutex>
 #include <thread>
 #include <utility>
@@ -25,6 +26,7 @@ class ScreenFixture : public ::testing::Test {
 protected:
     struct Owner {
         std::vector<WParam> commands;
+        std::u32string typed;  // the characters it received
         std::function<void(Window, MessageId)> react;
         std::function<void()> when_shown;
     };
@@ -34,6 +36,7 @@ protected:
         Owner* o = w.data<Owner>();
         if (o == nullptr) return 0;
         if (m == msg::command) o->commands.push_back(wp);
+        if (m == msg::character) o->typed.push_back(static_cast<char32_t>(wp));
         if (m == msg::timer && wp == kWhenShownTimer) {
             w.kill_timer(kWhenShownTimer);
             if (o->when_shown) std::exchange(o->when_shown, {})();
@@ -48,7 +51,7 @@ protected:
     }
     static constexpr MessageEntry kOwnerTable[] = {
         {msg::paint, owner_paint},       {msg::command, owner_proc}, {msg::timer, owner_proc},
-        {msg::user, owner_proc},         {msg::user + 1, owner_proc},
+        {msg::user, owner_proc},         {msg::user + 1, owner_proc}, {msg::character, owner_proc},
     };
     static constexpr WindowClass kOwnerClass{"Owner", kOwnerTable};
 
