@@ -142,6 +142,7 @@ private:
     void deliver_posted(const PostedMessage& posted);
     void deliver_input(MessageId message, WParam code, Point screen);
     WindowId key_target() const;
+    WindowId character_target() const;
     WindowId pointer_target(MessageId message, Point screen) const;
     WindowId modal_root() const;
 
@@ -170,6 +171,8 @@ private:
     WindowId m_focus = kNoWindow;
     WindowId m_capture = kNoWindow;       // the window that took the press, until its release
     WindowId m_held_capture = kNoWindow;  // set_capture
+    WindowId m_key_window = kNoWindow;    // took the key press whose character may follow
+    WParam m_key_code = 0;
     std::vector<WindowId> m_modal;
     int m_loop_depth = 0;
     std::function<void()> m_idle_poll;

@@ -173,5 +173,34 @@ TEST_F(InputTest, HeldCaptureTakesEveryPointerEventUntilReleased) {
     EXPECT_EQ(tap({105, 125}).window, "button");
 }
 
+// A key whose handler opens a dialog with an edit: the character of that key still goes to the
+// window that took the press, and the next key's to the edit.
+TEST_F(InputTest, ACharacterFollowsItsKeyPressNotAFocusTheKeyMoved) {
+    Window dialog = probe_window("dialog", {20, 40, 220, 200}, main);
+    Window edit = probe_window("edit", {10, 10, 100, 30}, dialog);
+    dialog.hide();
+    probe(logging).react = [&](Window, MessageId m, WParam, LParam) -> LResult {
+        if (m != msg::key_down) return 0;
+        dialog.show();
+        edit.focus();
+        ui.run_modal(dialog, [&] { return !log.empty() && log.back() == "edit:key_up"; });
+        return 0;
+    };
+    logging.focus();
+    for (KeyCode k : {key::letter('c'), key::letter('x')}) {
+        ui.post_input(InputEvent::key_down(k));
+        ui.post_input(InputEvent::character(k + 'a' - 'A'));
+        ui.post_input(InputEvent::key_up(k));
+    }
+    take_log();
+    ui.pump();
+    std::vector<std::string> keys;
+    for (const std::string& entry : take_log()) {
+        if (entry.find(":key") != std::string::npos || entry.find(":char") != std::string::npos) keys.push_back(entry);
+    }
+    EXPECT_EQ(keys, (std::vector<std::string>{"logging:key_down", "logging:char", "edit:key_up", "edit:key_down",
+                                              "edit:char", "edit:key_up"}));
+}
+
 }  // namespace
 }  // namespace zel::platform::testing
