@@ -46,6 +46,7 @@ Window WindowSystem::create(const WindowSpec& spec) {
     fresh->rect = spec.rect;
     fresh->visible = has(spec.style, WindowStyle::Visible);
     fresh->enabled = !has(spec.style, WindowStyle::Disabled);
+    fresh->topmost = has(spec.style, WindowStyle::TopMost);
     fresh->control_id = spec.control_id;
     fresh->data = spec.data;
     WindowId id = m_tree.add(std::move(fresh)).id;
@@ -90,6 +91,18 @@ Window WindowSystem::set_focus(Window window) {
 Window WindowSystem::window_at(Point screen) const {
     WindowId hit = on_window_thread() ? m_tree.hit_test(screen, kNoWindow) : kNoWindow;
     return hit != kNoWindow ? Window(const_cast<WindowSystem*>(this), hit) : Window{};
+}
+
+void WindowSystem::set_capture(Window window) {
+    if (on_window_thread() && !window.is_null() && record(window.id()) != nullptr) m_held_capture = window.id();
+}
+
+void WindowSystem::release_capture() {
+    if (on_window_thread()) m_held_capture = kNoWindow;
+}
+
+Window WindowSystem::capture() const {
+    return record(m_held_capture) != nullptr ? Window(const_cast<WindowSystem*>(this), m_held_capture) : Window{};
 }
 
 LResult WindowSystem::send(Window window, MessageId message, WParam wparam, LParam lparam) {
@@ -148,6 +161,7 @@ void WindowSystem::forget(WindowRecord& r) {
     m_queue.drop_window(id);
     if (m_focus == id) m_focus = kNoWindow;
     if (m_capture == id) m_capture = kNoWindow;
+    if (m_held_capture == id) m_held_capture = kNoWindow;
     std::erase(m_modal, id);
     m_tree.remove(id);
 }

@@ -21,6 +21,9 @@ enum class WindowStyle : std::uint32_t {
     None = 0,
     Visible = 1 << 0,
     Disabled = 1 << 1,
+    // A shell window (the on-screen keyboard): it stays above the other top-level windows and
+    // takes taps also while a modal window confines input elsewhere.
+    TopMost = 1 << 2,
 };
 constexpr WindowStyle operator|(WindowStyle a, WindowStyle b) {
     return static_cast<WindowStyle>(static_cast<std::uint32_t>(a) | static_cast<std::uint32_t>(b));
@@ -86,6 +89,12 @@ public:
     // Returns the window that had the focus. A null handle takes the focus away.
     Window set_focus(Window window);
     Window window_at(Point screen) const;
+    // Until released, every pointer event goes to this window in its client coordinates,
+    // wherever it lands and whatever modal window confines input: how a popup menu learns of a
+    // tap outside itself. The capture ends with release_capture or the window's destruction.
+    void set_capture(Window window);
+    void release_capture();
+    Window capture() const;
 
     // Any thread. On the window thread send calls the handler directly; from another thread it
     // waits until the window thread has handled it. 0 when the window is gone or the loop ended.
@@ -133,6 +142,8 @@ private:
     void deliver_posted(const PostedMessage& posted);
     void deliver_input(MessageId message, WParam code, Point screen);
     WindowId key_target() const;
+    WindowId character_target() const;
+    WindowId pointer_target(MessageId message, Point screen) const;
     WindowId modal_root() const;
 
     // Window operations behind the handle.
@@ -158,7 +169,10 @@ private:
     TimerTable m_timers;
     WindowTree m_tree;
     WindowId m_focus = kNoWindow;
-    WindowId m_capture = kNoWindow;
+    WindowId m_capture = kNoWindow;       // the window that took the press, until its release
+    WindowId m_held_capture = kNoWindow;  // set_capture
+    WindowId m_key_window = kNoWindow;    // took the key press whose character may follow
+    WParam m_key_code = 0;
     std::vector<WindowId> m_modal;
     int m_loop_depth = 0;
     std::function<void()> m_idle_poll;

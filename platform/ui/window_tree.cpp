@@ -13,8 +13,22 @@ WindowRecord& WindowTree::add(std::unique_ptr<WindowRecord> record) {
     record->id = m_next_id++;
     WindowRecord& r = *record;
     m_windows.emplace(r.id, std::move(record));
-    siblings_of(r).push_back(r.id);
+    put_on_top(r);
     return r;
+}
+
+// Top-most windows stay above the others: a window that is not goes on top of its siblings
+// but below every top-most one.
+void WindowTree::put_on_top(const WindowRecord& record) {
+    std::vector<WindowId>& siblings = siblings_of(record);
+    auto at = siblings.end();
+    if (!record.topmost) {
+        at = std::find_if(siblings.begin(), siblings.end(), [&](WindowId id) {
+            const WindowRecord* sibling = find(id);
+            return sibling != nullptr && sibling->topmost;
+        });
+    }
+    siblings.insert(at, record.id);
 }
 
 std::vector<WindowId>& WindowTree::siblings_of(const WindowRecord& record) {
@@ -40,7 +54,7 @@ void WindowTree::leave(WindowRecord* record) {
 void WindowTree::raise(WindowRecord& record) {
     std::vector<WindowId>& siblings = siblings_of(record);
     std::erase(siblings, record.id);
-    siblings.push_back(record.id);
+    put_on_top(record);
 }
 
 Rect WindowTree::screen_rect(const WindowRecord& record) const {
@@ -103,6 +117,15 @@ WindowId WindowTree::hit_test(Point screen, WindowId root) const {
         return hit_in(root, {screen.x - origin.x, screen.y - origin.y});
     }
     for (auto it = m_top_level.rbegin(); it != m_top_level.rend(); ++it) {
+        if (WindowId hit = hit_in(*it, screen); hit != kNoWindow) return hit;
+    }
+    return kNoWindow;
+}
+
+WindowId WindowTree::hit_test_topmost(Point screen) const {
+    for (auto it = m_top_level.rbegin(); it != m_top_level.rend(); ++it) {
+        const WindowRecord* r = find(*it);
+        if (r == nullptr || !r->topmost) continue;
         if (WindowId hit = hit_in(*it, screen); hit != kNoWindow) return hit;
     }
     return kNoWindow;

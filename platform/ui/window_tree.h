@@ -23,6 +23,7 @@ struct WindowRecord {
     Rect rect;                       // in the parent's client area, or the screen
     bool visible = false;
     bool enabled = true;
+    bool topmost = false;  // stays above its siblings that are not
     int control_id = 0;
     UserData data;
     Rect update;    // invalid part, client coordinates
@@ -58,6 +59,8 @@ public:
     // The top-most shown, enabled window under a screen point, searched from `root` or from
     // every top-level window; a disabled window hides its children from the search.
     WindowId hit_test(Point screen, WindowId root) const;
+    // The same among the top-most top-level windows only.
+    WindowId hit_test_topmost(Point screen) const;
     // The first invalid shown window, parents before children, bottom windows first.
     WindowId first_invalid() const;
     // Searched through the whole tree, top-level windows and children alike.
@@ -65,6 +68,7 @@ public:
 
 private:
     std::vector<WindowId>& siblings_of(const WindowRecord& record);
+    void put_on_top(const WindowRecord& record);
     WindowId hit_in(WindowId id, Point screen) const;
     WindowId invalid_in(WindowId id) const;
     WindowId find_in(WindowId id, std::string_view class_name, std::optional<std::string_view> title) const;

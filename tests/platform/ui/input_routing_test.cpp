@@ -127,5 +127,80 @@ TEST_F(InputTest, KeysGoToTheFocusAndUnderAModalWindowStayInside) {
     EXPECT_TRUE(taps.empty());
 }
 
+// The on-screen keyboard is a shell window: above every window created after it, and tappable
+// while a dialog confines input; the dialog keeps everything else.
+TEST_F(InputTest, TopMostShellWindowsStayOnTopAndTakeTapsUnderAModalWindow) {
+    Window keyboard = make("keyboard", {0, 200, 240, 320}, {}, WindowStyle::Visible | WindowStyle::TopMost,
+                           [this](Window, MessageId m, WParam, LParam lp) -> LResult {
+                               if (m == msg::pointer_down) taps.push_back({"keyboard", {point_x(lp), point_y(lp)}});
+                               return 0;
+                           });
+    Window dialog = probe_window("dialog", {20, 40, 220, 260});
+    main.raise();
+    EXPECT_EQ(ui.window_at({100, 250}), keyboard);
+    EXPECT_EQ(ui.window_at({230, 100}), logging);
+
+    taps.clear();
+    ui.post_input(InputEvent::pointer_down({100, 250}));
+    ui.post_input(InputEvent::pointer_down({5, 5}));  // main, outside the dialog: nowhere
+    ui.post_input(InputEvent::pointer_down({100, 100}));
+    ui.run_modal(dialog, [&] { return taps.size() >= 2; });
+    ASSERT_EQ(taps.size(), 2u);
+    EXPECT_EQ(taps[0].window, "keyboard");
+    EXPECT_EQ(taps[0].client, (Point{100, 50}));
+    EXPECT_EQ(taps[1].window, "dialog");
+}
+
+// A held capture takes presses anywhere, also beyond the modal window, until released.
+TEST_F(InputTest, HeldCaptureTakesEveryPointerEventUntilReleased) {
+    ui.set_capture(profile);
+    EXPECT_EQ(ui.capture(), profile);
+    EXPECT_EQ(tap({200, 300}).window, "profile");
+    EXPECT_EQ(taps[0].client, (Point{190, 270}));
+    Window dialog = probe_window("dialog", {20, 40, 220, 200});
+    ui.set_capture(dialog);
+    taps.clear();
+    ui.post_input(InputEvent::pointer_down({5, 5}));
+    ui.run_modal(dialog, [&] { return !taps.empty(); });
+    ASSERT_EQ(taps.size(), 1u);
+    EXPECT_EQ(taps[0].window, "dialog");
+    EXPECT_EQ(taps[0].client, (Point{-15, -35}));
+    ui.release_capture();
+    EXPECT_EQ(tap({230, 300}).window, "logging");
+    ui.set_capture(dialog);
+    dialog.destroy();
+    EXPECT_EQ(ui.capture(), Window{});
+    EXPECT_EQ(tap({105, 125}).window, "button");
+}
+
+// A key whose handler opens a dialog with an edit: the character of that key still goes to the
+// window that took the press, and the next key's to the edit.
+TEST_F(InputTest, ACharacterFollowsItsKeyPressNotAFocusTheKeyMoved) {
+    Window dialog = probe_window("dialog", {20, 40, 220, 200}, main);
+    Window edit = probe_window("edit", {10, 10, 100, 30}, dialog);
+    dialog.hide();
+    probe(logging).react = [&](Window, MessageId m, WParam, LParam) -> LResult {
+        if (m != msg::key_down) return 0;
+        dialog.show();
+        edit.focus();
+        ui.run_modal(dialog, [&] { return !log.empty() && log.back() == "edit:key_up"; });
+        return 0;
+    };
+    logging.focus();
+    for (KeyCode k : {key::letter('c'), key::letter('x')}) {
+        ui.post_input(InputEvent::key_down(k));
+        ui.post_input(InputEvent::character(k + 'a' - 'A'));
+        ui.post_input(InputEvent::key_up(k));
+    }
+    take_log();
+    ui.pump();
+    std::vector<std::string> keys;
+    for (const std::string& entry : take_log()) {
+        if (entry.find(":key") != std::string::npos || entry.find(":char") != std::string::npos) keys.push_back(entry);
+    }
+    EXPECT_EQ(keys, (std::vector<std::string>{"logging:key_down", "logging:char", "edit:key_up", "edit:key_down",
+                                              "edit:char", "edit:key_up"}));
+}
+
 }  // namespace
 }  // namespace zel::platform::testing
