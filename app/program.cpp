@@ -59,6 +59,11 @@ const MainWindowState& Program::main_state() const { return *m_parts->main_state
 platform::HeadlessDisplay* Program::headless() { return m_parts->headless; }
 
 std::optional<int> Program::start(std::string& error) {
+    if (auto code = open(error)) return code;
+    return create_windows(error);
+}
+
+std::optional<int> Program::open(std::string& error) {
     Parts& p = *m_parts;
     if (m_command_line.script) {
         p.script = platform::load_script(*m_command_line.script);
@@ -78,7 +83,7 @@ std::optional<int> Program::start(std::string& error) {
         error = "cannot register the window classes";
         return code;
     }
-    return create_main_window(error);
+    return std::nullopt;
 }
 
 std::optional<int> Program::open_screen(std::string& error) {
@@ -107,7 +112,7 @@ std::optional<int> Program::open_screen(std::string& error) {
     return std::nullopt;
 }
 
-std::optional<int> Program::create_main_window(std::string& error) {
+std::optional<int> Program::create_windows(std::string& error) {
     Parts& p = *m_parts;
     p.host = p.ui.create({&program_host_class(), "", {}, {}, platform::WindowStyle::None, 0,
                           platform::UserData::borrowed(p.host_state)});

@@ -36,6 +36,9 @@ public:
     // An exit code when the program ends here, with the reason in `error` (for stderr) unless the
     // operator was already told on the screen.
     std::optional<int> start(std::string& error);
+    // The two halves of start: everything up to the screen and the classes, then the windows.
+    std::optional<int> open(std::string& error);
+    std::optional<int> create_windows(std::string& error);
     // The message loop, fed by the script when there is one; then the end. The exit code.
     int run(std::string& error);
 
@@ -51,7 +54,6 @@ private:
     struct Parts;
 
     std::optional<int> open_screen(std::string& error);
-    std::optional<int> create_main_window(std::string& error);
     void end();
 
     BuildConfig m_build;
