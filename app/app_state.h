@@ -4,6 +4,8 @@
 #include "app/run/run_objects.h"
 #include "app/settings/derived_settings.h"
 #include "app/settings/settings.h"
+#include "app/startup/screen_measurements.h"
+#include "display/layout/logging_layout.h"
 #include "gps/nmea/gps_input.h"
 #include "instruments/grad601/reading_counters.h"
 #include "instruments/records/record_writer.h"
@@ -32,6 +34,10 @@ struct AppState {
 
     Settings settings;
     DerivedSettings derived;
+
+    // Measured once when the main window is created; every layout reads them.
+    ScreenMeasurements screen;
+    LoggingLayout layout;
 
     RunStatus run_status;
     RunObjects run;
