@@ -6,7 +6,6 @@
 #include "app/startup/keep_alive.h"
 #include "app/startup/main_window.h"
 #include "app/startup/program_host.h"
-#include "app/startup/script_feeder.h"
 #include "app/startup/shell_windows.h"
 #include "app/startup/window_classes.h"
 #include "platform/backend/headless/headless_display.h"
@@ -16,6 +15,7 @@
 #include "platform/files/instance_lock.h"
 #include "platform/gfx/font_library.h"
 #include "platform/shell/script.h"
+#include "platform/shell/script_runner.h"
 #include "platform/ui/screen.h"
 #include "platform/ui/window_system.h"
 
@@ -43,7 +43,7 @@ struct Program::Parts {
     platform::WindowSystem ui;
     std::unique_ptr<platform::Screen> screen;
     platform::Window host;
-    std::unique_ptr<ScriptFeeder> feeder;
+    std::unique_ptr<platform::ScriptRunner> script_runner;
 };
 
 Program::Program(const BuildConfig& build, platform::CommandLine command_line, const platform::Clock& clock)
@@ -140,14 +140,17 @@ std::optional<int> Program::create_windows(std::string& error) {
 int Program::run(std::string& error) {
     Parts& p = *m_parts;
     if (p.script) {
-        p.feeder = std::make_unique<ScriptFeeder>(p.ui, p.host, m_main, std::move(*p.script));
+        // The script ends the program as the operator would: through the main window's "E&xit".
+        const platform::Window main = m_main;
+        p.script_runner = std::make_unique<platform::ScriptRunner>(
+            *p.screen, std::move(*p.script),
+            [main] { main.post(platform::msg::command, main_button_command(static_cast<int>(MainAction::Exit))); });
         p.script.reset();
-        p.feeder->start();
+        p.script_runner->start();
     }
     const int code = p.ui.run();
-    if (p.feeder) {
-        p.feeder->stop();
-        for (const std::string& e : p.feeder->errors()) error += (error.empty() ? "" : "\n") + e;
+    if (p.script_runner) {
+        for (const std::string& e : p.script_runner->errors()) error += (error.empty() ? "" : "\n") + e;
     }
     end();
     return code;
@@ -157,7 +160,6 @@ int Program::run(std::string& error) {
 void Program::end() {
     if (!m_parts) return;
     Parts& p = *m_parts;
-    if (p.feeder) p.feeder->stop();
     p.keep_alive.stop();
     if (p.app.data_file.is_open()) p.app.data_file.close();
     if (m_main.alive()) m_main.destroy();

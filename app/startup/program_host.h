@@ -2,7 +2,7 @@
 
 // A hidden window of the program itself, beside the system's windows: it carries what other
 // threads ask of the window thread that is no business of the main window (the keep-alive
-// thread's idle-timer reset, a script's screenshots and its waits for the input to be handled).
+// thread's idle-timer reset).
 
 #include <string>
 
@@ -15,19 +15,9 @@ inline constexpr const char* kProgramHostClassName = "ZelProgramHost";
 
 namespace host_message {
 inline constexpr platform::MessageId kResetIdleTimer = platform::msg::user + 500;
-// lparam: ScreenshotRequest*; sent, so the request outlives the handling.
-inline constexpr platform::MessageId kScreenshot = platform::msg::user + 501;
-// Answered once every window is painted: what came before it has been handled and drawn.
-inline constexpr platform::MessageId kSettle = platform::msg::user + 502;
 }  // namespace host_message
 
-struct ScreenshotRequest {
-    std::string path;
-    std::string error;  // empty when the file was written
-};
-
-// The host's data: the main window, whose tree (with any dialog over it) is painted before a
-// screenshot is taken.
+// The host's data: the main window.
 struct ProgramHostState {
     platform::Window main;
 };
