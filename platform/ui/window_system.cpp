@@ -36,19 +36,19 @@ LResult WindowSystem::dispatch(WindowId id, MessageId message, WParam wparam, LP
     return result;
 }
 
-Window WindowSystem::create(const WindowSpec& spec) {
-    if (!on_window_thread() || spec.window_class == nullptr) return {};
-    if (!spec.parent.is_null() && record(spec.parent.id()) == nullptr) return {};
+Window WindowSystem::create(const WindowSpec& desc) {
+    if (!on_window_thread() || desc.window_class == nullptr) return {};
+    if (!desc.parent.is_null() && record(desc.parent.id()) == nullptr) return {};
     auto fresh = std::make_unique<WindowRecord>();
-    fresh->window_class = spec.window_class;
-    fresh->text = spec.title;
-    fresh->parent = spec.parent.is_null() ? kNoWindow : spec.parent.id();
-    fresh->rect = spec.rect;
-    fresh->visible = has(spec.style, WindowStyle::Visible);
-    fresh->enabled = !has(spec.style, WindowStyle::Disabled);
-    fresh->topmost = has(spec.style, WindowStyle::TopMost);
-    fresh->control_id = spec.control_id;
-    fresh->data = spec.data;
+    fresh->window_class = desc.window_class;
+    fresh->text = desc.title;
+    fresh->parent = desc.parent.is_null() ? kNoWindow : desc.parent.id();
+    fresh->rect = desc.rect;
+    fresh->visible = has(desc.style, WindowStyle::Visible);
+    fresh->enabled = !has(desc.style, WindowStyle::Disabled);
+    fresh->topmost = has(desc.style, WindowStyle::TopMost);
+    fresh->control_id = desc.control_id;
+    fresh->data = desc.data;
     WindowId id = m_tree.add(std::move(fresh)).id;
     if (dispatch(id, msg::create, 0, 0) == -1) {
         destroy(id);

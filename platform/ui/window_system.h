@@ -81,7 +81,7 @@ public:
 
     // Window thread only. Returns a null handle when the class is missing, the parent is not
     // alive or the create handler answers -1.
-    Window create(const WindowSpec& spec);
+    Window create(const WindowSpec& desc);
     Window window(WindowId id);
     Window find(std::string_view class_name);
     Window find(std::string_view class_name, std::string_view title);

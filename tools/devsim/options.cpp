@@ -173,13 +173,13 @@ ParsedOptions parse_options(std::span<const std::string_view> args) {
     }
     for (std::size_t i = 1; i < args.size(); i += 2) {
         if (args[i] == "--help" || args[i] == "-h") return {std::nullopt, "", true};
-        const OptionSpec* spec = nullptr;
+        const OptionSpec* desc = nullptr;
         for (const OptionSpec& s : option_specs()) {
-            if (s.name == args[i]) spec = &s;
+            if (s.name == args[i]) desc = &s;
         }
-        if (spec == nullptr) return fail("unknown option '" + std::string(args[i]) + "'");
+        if (desc == nullptr) return fail("unknown option '" + std::string(args[i]) + "'");
         if (i + 1 >= args.size()) return fail("option " + std::string(args[i]) + " needs a value");
-        if (!spec->set(o, args[i + 1])) {
+        if (!desc->set(o, args[i + 1])) {
             return fail("bad value '" + std::string(args[i + 1]) + "' for " + std::string(args[i]));
         }
     }

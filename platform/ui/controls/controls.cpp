@@ -25,19 +25,19 @@ const WindowClass* class_for(ControlKind kind) {
     return nullptr;
 }
 
-UserData data_for(const ControlSpec& spec, int list_height) {
-    switch (spec.kind) {
+UserData data_for(const ControlSpec& desc, int list_height) {
+    switch (desc.kind) {
     case ControlKind::PushButton:
     case ControlKind::CheckBox:
     case ControlKind::RadioButton:
     case ControlKind::GroupBox:
-        return UserData::owned<ButtonData>(ButtonData{spec.kind, spec.style});
-    case ControlKind::Static: return UserData::owned<StaticData>(StaticData{spec.style});
-    case ControlKind::Edit: return UserData::owned<EditData>(EditData{spec.style});
-    case ControlKind::ListBox: return UserData::owned<ListBoxData>(ListBoxData{spec.style, {}});
+        return UserData::owned<ButtonData>(ButtonData{desc.kind, desc.style});
+    case ControlKind::Static: return UserData::owned<StaticData>(StaticData{desc.style});
+    case ControlKind::Edit: return UserData::owned<EditData>(EditData{desc.style});
+    case ControlKind::ListBox: return UserData::owned<ListBoxData>(ListBoxData{desc.style, {}});
     case ControlKind::ComboBox: {
         ComboData d;
-        d.style = spec.style;
+        d.style = desc.style;
         d.list_height = list_height;
         return UserData::owned<ComboData>(std::move(d));
     }
@@ -55,23 +55,23 @@ int combo_closed_height(Window parent) {
 
 }  // namespace
 
-Window create_control(Window parent, const ControlSpec& spec) {
-    const WindowClass* window_class = class_for(spec.kind);
+Window create_control(Window parent, const ControlSpec& desc) {
+    const WindowClass* window_class = class_for(desc.kind);
     if (parent.is_null() || window_class == nullptr) return {};
-    Rect rect = spec.rect;
+    Rect rect = desc.rect;
     int list_height = 0;
-    if (spec.kind == ControlKind::ComboBox) {
+    if (desc.kind == ControlKind::ComboBox) {
         int closed = combo_closed_height(parent);
         list_height = rect.height() - closed;
         rect.bottom = rect.top + closed;
     }
-    WindowStyle style = has(spec.style, ControlStyle::Hidden) ? WindowStyle::None : WindowStyle::Visible;
+    WindowStyle style = has(desc.style, ControlStyle::Hidden) ? WindowStyle::None : WindowStyle::Visible;
     // A group box only frames the controls over it; taps must reach them.
-    if (has(spec.style, ControlStyle::Disabled) || spec.kind == ControlKind::GroupBox) {
+    if (has(desc.style, ControlStyle::Disabled) || desc.kind == ControlKind::GroupBox) {
         style = style | WindowStyle::Disabled;
     }
     return parent.system()->create(
-        {window_class, spec.text, parent, rect, style, spec.id, data_for(spec, list_height)});
+        {window_class, desc.text, parent, rect, style, desc.id, data_for(desc, list_height)});
 }
 
 ControlKind control_kind(Window window) {

@@ -51,7 +51,7 @@ struct ControlSpec {
 
 // Creates a control as a child of `parent`; a null handle when the parent is gone. Text with
 // "&" underlines the next character ("&&" is a plain "&").
-Window create_control(Window parent, const ControlSpec& spec);
+Window create_control(Window parent, const ControlSpec& desc);
 
 // What a window is, as its get_info message answers; None and no style for other windows.
 ControlKind control_kind(Window window);

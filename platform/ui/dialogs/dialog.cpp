@@ -170,9 +170,9 @@ int run_dialog(Window owner, const DialogLayout& layout, DialogProcedure procedu
     Window dialog = ui.create({&kDialogClass, layout.caption, {}, centred(size, screen->size()), WindowStyle::None, 0,
                                UserData::borrowed(*state)});
     if (dialog.is_null()) return kDialogFailed;
-    for (ControlSpec spec : layout.controls) {
-        spec.rect = spec.rect.translated(frame.border, frame.border + frame.caption);
-        create_control(dialog, spec);
+    for (ControlSpec desc : layout.controls) {
+        desc.rect = desc.rect.translated(frame.border, frame.border + frame.caption);
+        create_control(dialog, desc);
     }
     std::vector<Window> order = focus_order(dialog);
     Window first = order.empty() ? Window{} : order.front();
