@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/framer_feed.h"
+
 #include <random>
 #include <string>
 #include <string_view>
@@ -12,19 +14,10 @@ namespace {
 
 using namespace std::string_literals;
 
-struct Delivered {
-    std::string text;
-    platform::Tick tick;
-};
+using test::Delivered;
 
-// Feeds the bytes one per millisecond, starting at tick 1000.
 std::vector<Delivered> frame(Grad601Framer& framer, std::string_view bytes, platform::Tick start = 1000) {
-    std::vector<Delivered> out;
-    platform::Tick now = start;
-    for (const char c : bytes) {
-        if (auto s = framer.feed(static_cast<std::uint8_t>(c), now++)) out.push_back({std::string(s->view()), s->start_tick});
-    }
-    return out;
+    return test::frame(framer, bytes, start);
 }
 
 std::vector<std::string> texts(const std::vector<Delivered>& delivered) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/temp_dir.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -19,17 +21,7 @@ using test::line;
 
 class RecordWriterTest : public testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "zel-records-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_dir = pattern;
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    static std::string contents(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    static std::string contents(const fs::path& path) { return test::file_bytes(path); }
 
     static HeaderValues grad601_header() {
         HeaderValues v;
@@ -52,7 +44,8 @@ protected:
         return v;
     }
 
-    fs::path m_dir;
+    test::TempDir m_tmp{"zel-records"};
+    const fs::path& m_dir = m_tmp.path();
     platform::RecordFile m_file;
     const platform::LocalTime m_time{2026, 12, 9, 14, 5, 7, 250};
 };

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/temp_dir.h"
+
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -31,19 +33,10 @@ std::string record(char kind, int number) {
 
 class RecordFileTest : public testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "zel-record-file-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_dir = pattern;
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
+    static std::string contents(const fs::path& path) { return test::file_bytes(path); }
 
-    static std::string contents(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-
-    fs::path m_dir;
+    test::TempDir m_tmp{"zel-record-file"};
+    const fs::path& m_dir = m_tmp.path();
 };
 
 TEST_F(RecordFileTest, CreateIsExclusiveAndTellsAnExistingNameApart) {
