@@ -12,10 +12,14 @@ namespace {
 
 constexpr mode_t kFileMode = 0644;
 
-int open_appending(const std::filesystem::path& path) {
+// A reopen never creates: a survey file that vanished must not come back as a headerless one.
+enum class Missing { Create, Fail };
+
+int open_appending(const std::filesystem::path& path, Missing missing = Missing::Create) {
+    const int create = missing == Missing::Create ? O_CREAT : 0;
     int fd;
     do {
-        fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, kFileMode);
+        fd = ::open(path.c_str(), O_RDWR | create | O_APPEND | O_CLOEXEC, kFileMode);
     } while (fd < 0 && errno == EINTR);
     return fd;
 }
@@ -45,9 +49,16 @@ bool RecordFile::open_for_append(const std::filesystem::path& path) {
 bool RecordFile::reopen_for_append() {
     const std::lock_guard lock(m_mutex);
     if (m_path.empty()) return false;
+    // The new descriptor is opened before the old one is closed: if the card refuses the open,
+    // the run keeps writing through the old descriptor instead of losing every later record.
+    const int reopened = open_appending(m_path, Missing::Fail);
+    if (reopened < 0) {
+        if (m_fd >= 0) ::fsync(m_fd);
+        return false;
+    }
     close_locked();
-    m_fd = open_appending(m_path);
-    return m_fd >= 0;
+    m_fd = reopened;
+    return true;
 }
 
 void RecordFile::close() {

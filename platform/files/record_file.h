@@ -32,7 +32,8 @@ public:
     // Opens the file for appending, creating it if it is missing.
     bool open_for_append(const std::filesystem::path& path);
     // Puts everything written so far on storage, closes the file and opens it again for
-    // appending. Appends from other threads wait for the reopen rather than being lost.
+    // appending. Appends from other threads wait for the reopen rather than being lost. When the
+    // file cannot be opened again it stays open as it was (synced) and the answer is false.
     bool reopen_for_append();
     // Puts everything written on storage and closes the file.
     void close();

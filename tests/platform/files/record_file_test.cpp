@@ -72,6 +72,22 @@ TEST_F(RecordFileTest, ReopenAppendsAtTheEndAndAClosedFileTakesNothing) {
     EXPECT_EQ(contents(path), record('H', 1) + record('T', 1) + record('T', 2));
 }
 
+// A pause whose reopen fails (the file is gone from its folder) keeps writing through the old
+// descriptor: the records after it still reach the file.
+TEST_F(RecordFileTest, AFailedReopenKeepsTheFileOpen) {
+    const fs::path path = m_dir / "a.601";
+    const fs::path moved = m_dir / "moved.601";
+    RecordFile file;
+    ASSERT_EQ(file.create(path), CreateResult::Created);
+    ASSERT_TRUE(file.append(record('T', 1)));
+    fs::rename(path, moved);
+    EXPECT_FALSE(file.reopen_for_append());
+    EXPECT_TRUE(file.is_open());
+    EXPECT_TRUE(file.append(record('T', 2)));
+    file.close();
+    EXPECT_EQ(contents(moved), record('T', 1) + record('T', 2));
+}
+
 // The window thread writes three-record families and pauses (close and reopen) now and then,
 // while a reader thread writes single records: nothing may be lost, torn or wedged into a family.
 TEST_F(RecordFileTest, TwoWritersNeverInterleaveRecordsOrFamilies) {
